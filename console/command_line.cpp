@@ -1,0 +1,149 @@
+#include "command_line.h"
+
+#include <algorithm>
+#include <fstream>
+#include <iostream>
+#include <iterator>
+#include <sstream>
+
+#include "encoding.h"
+#include "programs.h"
+
+namespace matcalc::console {
+namespace {
+
+constexpr int kIdOk = 1;
+constexpr int kIdCancel = 2;
+
+std::string readFile(const std::string& path) {
+  std::ostringstream content;
+  if (path == "-") {
+    content << std::cin.rdbuf();
+    return content.str();
+  }
+  std::ifstream in(path, std::ios::binary);
+  if (!in) throw UsageError("cannot read file '" + path + "'");
+  content << in.rdbuf();
+  if (in.bad()) throw UsageError("cannot read file '" + path + "'");
+  return content.str();
+}
+
+// A text file ends with a line break; the edit box would not.
+std::string withoutFinalLineBreak(std::string text) {
+  if (text.ends_with("\r\n")) text.resize(text.size() - 2);
+  else if (text.ends_with('\n')) text.pop_back();
+  return text;
+}
+
+bool contains(std::span<const int> ids, int id) { return std::find(ids.begin(), ids.end(), id) != ids.end(); }
+
+int parseId(const std::string& word) {
+  if (word.empty() || word.size() > 9 || !std::all_of(word.begin(), word.end(), [](char c) { return c >= '0' && c <= '9'; })) {
+    throw UsageError("bad identifier '" + word + "'");
+  }
+  return std::stoi(word);
+}
+
+class ActionParser {
+ public:
+  ActionParser(const ProgramInfo& program, std::vector<std::string> words) : program_(program), words_(std::move(words)) {}
+
+  std::vector<Action> parse() {
+    std::vector<Action> actions;
+    while (next_ < words_.size()) actions.push_back(action(take("an action")));
+    return actions;
+  }
+
+ private:
+  Action action(const std::string& option) {
+    if (option == "--text" || option == "--text-file") {
+      const std::string id = take("an identifier");
+      const std::string& operand = take(option == "--text" ? "a text" : "a file");
+      return textAction(id, option == "--text" ? operand : readFile(operand));
+    }
+    if (option == "--check") return {Action::Kind::Check, control(take("an identifier"), program_.radioButtons, "radio button"), {}};
+    if (option == "--press") return {Action::Kind::Press, pressable(take("an identifier")), {}};
+    throw UsageError("unknown option '" + option + "'");
+  }
+
+  Action textAction(const std::string& id, const std::string& utf8) {
+    return {Action::Kind::Text, control(id, program_.editBoxes, "edit box"), editBoxText(utf8)};
+  }
+
+  int control(const std::string& word, std::span<const int> ids, const char* what) {
+    const int id = parseId(word);
+    if (!contains(ids, id)) throw UsageError(std::string("no ") + what + " " + word + " in " + std::string(program_.name));
+    return id;
+  }
+
+  int pressable(const std::string& word) {
+    const int id = parseId(word);
+    if (id == kIdOk || id == kIdCancel || contains(program_.pushButtons, id) || contains(program_.radioButtons, id) ||
+        contains(program_.editBoxes, id)) {
+      return id;
+    }
+    throw UsageError("no control " + word + " in " + std::string(program_.name));
+  }
+
+  const std::string& take(const char* what) {
+    if (next_ >= words_.size()) throw UsageError(std::string("missing ") + what);
+    return words_[next_++];
+  }
+
+  const ProgramInfo& program_;
+  std::vector<std::string> words_;
+  std::size_t next_ = 0;
+};
+
+const ProgramInfo& builtProgram(std::string_view name) {
+  bool known = false;
+  const ProgramInfo* info = findProgram(name, known);
+  if (!known) throw UsageError("unknown program '" + std::string(name) + "'");
+  if (info == nullptr) throw UsageError(std::string(name) + " is not built yet");
+  return *info;
+}
+
+Invocation friendlyRun(const FriendlyForm& form, const std::vector<std::string>& files) {
+  Invocation run{&builtProgram(form.program), {}, false, true};
+  const std::size_t wanted = form.boxes.size();
+  if (files.size() > wanted || (files.size() < wanted && !(form.filesOptional && files.empty()))) {
+    throw UsageError("'" + std::string(form.word) + "' takes " + std::to_string(wanted) + " file(s)");
+  }
+  for (std::size_t i = 0; i < wanted; ++i) {
+    const std::string text = withoutFinalLineBreak(readFile(files.empty() ? "-" : files[i]));
+    run.actions.push_back({Action::Kind::Text, form.boxes[i], editBoxText(text)});
+  }
+  if (form.radio != 0) run.actions.push_back({Action::Kind::Check, form.radio, {}});
+  run.actions.push_back({Action::Kind::Press, kComputeButton, {}});
+  return run;
+}
+
+}  // namespace
+
+Invocation parseCommandLine(const std::vector<std::string>& args) {
+  // --json may stand anywhere, except as the argument of an option.
+  bool json = false;
+  std::vector<std::string> words;
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    const int operands = args[i] == "--text" || args[i] == "--text-file" ? 2 : args[i] == "--check" || args[i] == "--press" ? 1 : 0;
+    if (args[i] == "--json") {
+      json = true;
+      continue;
+    }
+    for (int k = 0; k <= operands && i + k < args.size(); ++k) words.push_back(args[i + k]);
+    i += static_cast<std::size_t>(operands);
+  }
+  if (words.empty()) throw UsageError("usage: matcalc PROGRAM ACTION... [--json] | matcalc det [FILE]");
+
+  Invocation run;
+  if (const FriendlyForm* form = findFriendlyForm(words[0])) {
+    run = friendlyRun(*form, {words.begin() + 1, words.end()});
+  } else {
+    run.program = &builtProgram(words[0]);
+    run.actions = ActionParser(*run.program, {words.begin() + 1, words.end()}).parse();
+  }
+  run.json = json;
+  return run;
+}
+
+}  // namespace matcalc::console

@@ -1,0 +1,48 @@
+#include "programs.h"
+
+#include <array>
+
+#include "dornikel.h"
+
+namespace matcalc::console {
+namespace {
+
+struct Entry {
+  std::string_view name;
+  const ProgramInfo* info;  // nullptr: not built yet
+};
+
+const std::array kPrograms = {
+    Entry{"dornikel", &kDornikelInfo},
+    Entry{"ravelle", nullptr},
+    Entry{"sontaby", nullptr},
+    Entry{"quendrel", nullptr},
+};
+
+constexpr int kMatrixBoxOnly[] = {kMatrixBox};
+
+constexpr std::array kFriendlyForms = {
+    FriendlyForm{"det", "dornikel", kMatrixBoxOnly, 0, true},
+};
+
+}  // namespace
+
+const ProgramInfo* findProgram(std::string_view name, bool& known) {
+  for (const Entry& e : kPrograms) {
+    if (e.name == name) {
+      known = true;
+      return e.info;
+    }
+  }
+  known = false;
+  return nullptr;
+}
+
+const FriendlyForm* findFriendlyForm(std::string_view word) {
+  for (const FriendlyForm& f : kFriendlyForms) {
+    if (f.word == word) return &f;
+  }
+  return nullptr;
+}
+
+}  // namespace matcalc::console

@@ -1,0 +1,42 @@
+#include "fraction.h"
+
+namespace matcalc {
+
+void reduce(ExactFraction& f, Bound bound, BoundSign sign) {
+  ExactInt& b = bound == Bound::Numerator ? f.num : f.den;
+  if (sign == BoundSign::Kept && b.isNegative()) return;
+  if (!b.magnitudeAtLeastTwo()) return;
+  ExactInt::divideByCommonFactor(f.num, f.den);
+}
+
+Status store(const ExactInt& value, std::int32_t& term) {
+  const auto v = value.toInt32();
+  if (!v) return Status::OutOfRange;
+  term = *v;
+  return Status::Ok;
+}
+
+Status store(const ExactFraction& value, Fraction& f) {
+  const auto n = value.num.toInt32();
+  const auto d = value.den.toInt32();
+  if (!n || !d) return Status::OutOfRange;
+  f = {*n, *d};
+  return Status::Ok;
+}
+
+Status normaliseSign(Fraction& f) {
+  if (f.den >= 0) return Status::Ok;
+  return store(ExactFraction{-ExactInt(f.num), -ExactInt(f.den)}, f);
+}
+
+Status negate(std::int32_t& term) { return store(-ExactInt(term), term); }
+
+ExactFraction sum(std::int64_t a, std::int64_t b, std::int64_t c, std::int64_t d) {
+  return {ExactInt::product(a, d) + ExactInt::product(c, b), ExactInt::product(b, d)};
+}
+
+ExactFraction product(const Fraction& x, const Fraction& y) {
+  return {ExactInt(std::int64_t{x.num} * y.num), ExactInt(std::int64_t{x.den} * y.den)};
+}
+
+}  // namespace matcalc

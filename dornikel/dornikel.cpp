@@ -1,0 +1,65 @@
+#include "dornikel.h"
+
+#include "elimination.h"
+#include "error_box.h"
+#include "input_text.h"
+#include "matrix_reader.h"
+#include "result_text.h"
+#include "texts.h"
+
+namespace matcalc {
+namespace {
+
+constexpr auto kHeading = gbk("行列式的值为 ");
+constexpr auto kHelpCaption = gbk("LumoTamsoryv1.0使用说明");
+constexpr auto kHelpText = gbk(MATCALC_HELP_TEXT("Dornikelv1.0是一款可以对行列式的值进行计算的免费程序,",
+                                                 "①在编辑框中输入行列式,整数原样输入,小数按分数的形",
+                                                 "注意:最后一行输入完毕后请不要换行,否则计算会出现错误!"));
+
+// The determinant of the n x n block at the upper left of the grid:
+// elimination with row swaps, the diagonal product, its sign normalised and
+// negated for an odd number of swaps.
+Status determinant(FractionGrid& grid, int n, Fraction& det) {
+  int swaps = 0;
+  if (const Status s = forwardEliminate(grid, n, n, PivotRepair::RowSwap, swaps); s != Status::Ok) return s;
+  if (const Status s = diagonalProduct(grid, n, det); s != Status::Ok) return s;
+  if (const Status s = normaliseSign(det); s != Status::Ok) return s;
+  return swaps % 2 != 0 ? negate(det.num) : Status::Ok;
+}
+
+constexpr int kEditBoxes[] = {kMatrixBox};
+constexpr int kPushButtons[] = {kComputeButton, kDornikelHelpButton};
+
+}  // namespace
+
+const ProgramInfo kDornikelInfo = {"dornikel", kEditBoxes, {}, kPushButtons,
+                                   [] { return std::unique_ptr<CommandHandler>(new Dornikel); }};
+
+void Dornikel::onCommand(Window& dialog, int id) {
+  if (id == kComputeButton) compute(dialog);
+  else if (id == kDornikelHelpButton) dialog.showMessage(Owner::None, kHelpText.c_str(), kHelpCaption.c_str());
+}
+
+void Dornikel::compute(Window& dialog) {
+  InputText input;
+  if (reportFailure(dialog, input.read(dialog, kMatrixBox))) return;
+
+  FractionGrid grid;
+  const ReadResult read = readMatrix(input.text(), grid);
+  if (reportFailure(dialog, read.status)) return;
+
+  Fraction det;
+  if (reportFailure(dialog, determinant(grid, read.rows, det))) return;
+
+  // The value alone for an integer or for 0, otherwise P/Q.
+  ResultText text;
+  text.append(kHeading.view());
+  text.appendDecimal(det.num);
+  if (det.num != 0 && det.den != 1) {
+    text.append("/");
+    text.appendDecimal(det.den);
+  }
+  dialog.showMessage(Owner::Dialog, text.c_str(), texts::kResultCaption.c_str());
+}
+
+}  // namespace matcalc

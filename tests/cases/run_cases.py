@@ -1,0 +1,103 @@
+#!/usr/bin/env python3
+"""Runs case files through matcalc, or through the real programs under Wine
+with guidriver.exe, and compares the message boxes line for line.
+
+A case file holds blocks:
+
+    ## what the case shows
+    PROGRAM ACTION...            (one line, split like a shell line; inside a
+                                  word \\n, \\r, \\t, \\\\ and \\xHH are decoded)
+    {"owner":...}                (the expected boxes, one JSON line each;
+                                  no line when no box is expected)
+
+Usage: run_cases.py --matcalc PATH FILE...
+       run_cases.py --guidriver PATH --exe-dir DIR FILE...   (run under wine)
+"""
+import argparse
+import os
+import re
+import shlex
+import subprocess
+import sys
+
+
+def decode(word):
+    out = bytearray()
+    i = 0
+    raw = word.encode("utf-8")
+    while i < len(raw):
+        if raw[i:i + 1] == b"\\" and i + 1 < len(raw):
+            c = chr(raw[i + 1])
+            if c in "nrt\\":
+                out += {"n": b"\n", "r": b"\r", "t": b"\t", "\\": b"\\"}[c]
+                i += 2
+                continue
+            if c == "x" and re.fullmatch(rb"[0-9a-fA-F]{2}", raw[i + 2:i + 4]):
+                out.append(int(raw[i + 2:i + 4], 16))
+                i += 4
+                continue
+        out.append(raw[i])
+        i += 1
+    return bytes(out)
+
+
+def read_cases(path):
+    cases = []
+    with open(path, encoding="utf-8") as f:
+        for line in f.read().split("\n"):
+            if line.startswith("## "):
+                cases.append({"name": line[3:], "args": None, "expect": []})
+            elif not cases or (not line.strip() and cases[-1]["args"] is None) or line.startswith("#"):
+                continue
+            elif cases[-1]["args"] is None:
+                cases[-1]["args"] = [decode(w) for w in shlex.split(line, posix=True)]
+            elif line.strip():
+                cases[-1]["expect"].append(line)
+    return cases
+
+
+def command(options, case_dir, args):
+    program = args[0].decode()
+    rest = list(args[1:])
+    for i in range(len(rest) - 1):  # file names are relative to the case file
+        if rest[i] == b"--text-file" and i + 2 < len(rest) and rest[i + 2] != b"-":
+            rest[i + 2] = os.path.join(case_dir, rest[i + 2].decode()).encode()
+    if options.matcalc:
+        return [options.matcalc.encode(), program.encode()] + rest + [b"--json"]
+    exe = os.path.join(options.exe_dir, program.capitalize() + ".exe")
+    return [b"wine", options.guidriver.encode(), exe.encode()] + rest + [b"--json"]
+
+
+def main():
+    parser = argparse.ArgumentParser()
+    parser.add_argument("--matcalc")
+    parser.add_argument("--guidriver")
+    parser.add_argument("--exe-dir")
+    parser.add_argument("files", nargs="+")
+    options = parser.parse_args()
+
+    passed = failed = 0
+    for path in options.files:
+        for case in read_cases(path):
+            argv = command(options, os.path.dirname(os.path.abspath(path)), case["args"])
+            try:
+                run = subprocess.run(argv, capture_output=True, timeout=120)
+                got = run.stdout.decode("utf-8", "replace").splitlines()
+                ok = run.returncode == 0 and got == case["expect"]
+            except subprocess.TimeoutExpired:
+                run, got, ok = None, ["(timed out)"], False
+            if ok:
+                passed += 1
+                continue
+            failed += 1
+            print(f"FAIL {os.path.basename(path)}: {case['name']}")
+            print("  expected:\n    " + "\n    ".join(case["expect"]))
+            print("  got:\n    " + "\n    ".join(got))
+            if run is not None and run.stderr:
+                print("  stderr: " + run.stderr.decode("utf-8", "replace").strip())
+    print(f"cases: {passed} passed, {failed} failed")
+    return 1 if failed else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())

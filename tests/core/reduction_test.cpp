@@ -1,0 +1,121 @@
+// The reduction by common factor gives what trial division by 2, 3, 4 ...
+// up to the bound term gives, in both sign rules.
+#include <gtest/gtest.h>
+
+#include <random>
+
+#include "fraction.h"
+
+namespace matcalc {
+namespace {
+
+// The literal trial division on 64-bit values: d = 2 while d <= B, dividing
+// both terms and trying the same d again after a success.
+void trialDivision(std::int64_t& b, std::int64_t& o) {
+  for (std::int64_t d = 2; d <= b;) {
+    if (o % d == 0 && b % d == 0) {
+      b /= d;
+      o /= d;
+    } else {
+      ++d;
+    }
+  }
+}
+
+Fraction trialReduce(Fraction f, Bound bound, BoundSign sign) {
+  std::int64_t num = f.num, den = f.den;
+  std::int64_t& b = bound == Bound::Numerator ? num : den;
+  std::int64_t& o = bound == Bound::Numerator ? den : num;
+  if (sign == BoundSign::SetAside && b < 0) {
+    b = -b;
+    trialDivision(b, o);
+    b = -b;
+  } else {
+    trialDivision(b, o);
+  }
+  return {static_cast<std::int32_t>(num), static_cast<std::int32_t>(den)};
+}
+
+Fraction reduced(Fraction f, Bound bound, BoundSign sign) {
+  ExactFraction e{f.num, f.den};
+  reduce(e, bound, sign);
+  Fraction out;
+  EXPECT_EQ(store(e, out), Status::Ok);
+  return out;
+}
+
+struct Case {
+  Fraction in;
+  Bound bound;
+  BoundSign sign;
+  Fraction out;
+};
+
+class ReductionTable : public ::testing::TestWithParam<Case> {};
+
+TEST_P(ReductionTable, GivesTheListedFraction) {
+  const Case& c = GetParam();
+  const Fraction got = reduced(c.in, c.bound, c.sign);
+  EXPECT_EQ(got.num, c.out.num);
+  EXPECT_EQ(got.den, c.out.den);
+}
+
+constexpr auto N = Bound::Numerator;
+constexpr auto D = Bound::Denominator;
+constexpr auto Aside = BoundSign::SetAside;
+constexpr auto Kept = BoundSign::Kept;
+
+INSTANTIATE_TEST_SUITE_P(
+    Listed, ReductionTable,
+    ::testing::Values(Case{{12, 18}, N, Aside, {2, 3}}, Case{{8, 12}, N, Aside, {2, 3}},
+                      Case{{-12, 18}, N, Aside, {-2, 3}}, Case{{7, 0}, N, Aside, {1, 0}},
+                      Case{{12, 0}, N, Aside, {1, 0}}, Case{{0, 5}, N, Aside, {0, 5}},
+                      Case{{1, 4}, N, Aside, {1, 4}}, Case{{-1, 4}, N, Aside, {-1, 4}},
+                      Case{{4, 8}, D, Kept, {1, 2}}, Case{{3, -6}, D, Kept, {3, -6}},
+                      Case{{0, 12}, D, Kept, {0, 1}}, Case{{12, 0}, D, Kept, {12, 0}},
+                      Case{{-2, 4}, N, Kept, {-2, 4}}, Case{{2, 4}, N, Kept, {1, 2}},
+                      Case{{6, -4}, D, Aside, {3, -2}},
+                      Case{{2147483629, 2147483647}, D, Aside, {2147483629, 2147483647}},
+                      Case{{2147483646, 2147483647}, N, Aside, {2147483646, 2147483647}},
+                      Case{{1073741824, 2147483646}, N, Aside, {536870912, 1073741823}}));
+
+// Negating -2147483648 does not wrap here: with its sign set aside the bound
+// 2^31 is reduced like any other.
+TEST(Reduction, MostNegativeBoundIsReducedExactly) {
+  EXPECT_EQ(reduced({-2147483647 - 1, 4}, N, Aside).num, -536870912);
+  EXPECT_EQ(reduced({-2147483647 - 1, 4}, N, Aside).den, 1);
+  EXPECT_EQ(reduced({4, -2147483647 - 1}, D, Kept).den, -2147483647 - 1);
+}
+
+TEST(Reduction, AgreesWithTrialDivisionOnRandomFractions) {
+  std::mt19937 rng(3);
+  for (int i = 0; i < 50000; ++i) {
+    const Fraction f{static_cast<std::int32_t>(rng() % 4001) - 2000, static_cast<std::int32_t>(rng() % 4001) - 2000};
+    for (const Bound bound : {N, D}) {
+      for (const BoundSign sign : {Aside, Kept}) {
+        const Fraction want = trialReduce(f, bound, sign), got = reduced(f, bound, sign);
+        ASSERT_TRUE(want.num == got.num && want.den == got.den) << f.num << '/' << f.den;
+      }
+    }
+  }
+}
+
+TEST(SignChanges, NormaliseAndNegateTestTheRange) {
+  Fraction f{3, -4};
+  EXPECT_EQ(normaliseSign(f), Status::Ok);
+  EXPECT_EQ(f.num, -3);
+  EXPECT_EQ(f.den, 4);
+  Fraction unchanged{-3, 4};
+  EXPECT_EQ(normaliseSign(unchanged), Status::Ok);
+  EXPECT_EQ(unchanged.num, -3);
+  Fraction tooNegative{-2147483647 - 1, -1};
+  EXPECT_EQ(normaliseSign(tooNegative), Status::OutOfRange);
+  std::int32_t term = -2147483647 - 1;
+  EXPECT_EQ(negate(term), Status::OutOfRange);
+  term = -2147483647;
+  EXPECT_EQ(negate(term), Status::Ok);
+  EXPECT_EQ(term, 2147483647);
+}
+
+}  // namespace
+}  // namespace matcalc
