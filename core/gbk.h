@@ -23,7 +23,7 @@ struct GbkText {
 
 namespace detail {
 
-consteval std::uint16_t gbkCode(char32_t cp) {
+constexpr std::uint16_t gbkCode(char32_t cp) {
   for (const GbkEntry& e : kGbkTable) {
     if (e.codePoint == cp) return e.gbk;
   }

@@ -1,0 +1,110 @@
+#include "box_oracle.h"
+
+#include <cstdint>
+#include <string>
+
+#include "gbk.h"
+#include "texts.h"
+
+namespace matcalc::fuzz {
+namespace {
+
+constexpr auto kDeterminantHeading = gbk("行列式的值为 ");
+constexpr auto kDiagonalHeading = gbk("特征值为 ");
+constexpr auto kRankHeading = gbk("矩阵的秩为");
+constexpr auto kChooseOperationBang = gbk("请选择计算方式!");
+constexpr auto kSingular = gbk("该矩阵的值为0,不存在逆矩阵!");
+constexpr auto kFalseCaption = gbk("False !");
+constexpr auto kDornikelHelpCaption = gbk("LumoTamsoryv1.0使用说明");
+constexpr auto kRavelleHelpCaption = gbk("LumoRavellev1.0使用说明");
+
+// Reads a decimal integer in the 32-bit range, written without a plus sign
+// or leading zeros; advances `at` past it.
+bool readInteger(std::string_view text, std::size_t& at) {
+  const std::size_t start = at;
+  if (at < text.size() && text[at] == '-') ++at;
+  const std::size_t digits = at;
+  std::int64_t value = 0;
+  while (at < text.size() && text[at] >= '0' && text[at] <= '9') {
+    value = value * 10 + (text[at] - '0');
+    if (value > 2147483648LL) return false;
+    ++at;
+  }
+  if (at == digits || (text[digits] == '0' && at - digits > 1)) return false;
+  if (text[start] == '-' && value == 0) return false;
+  return text[start] == '-' ? value <= 2147483648LL : value <= 2147483647LL;
+}
+
+// n or n/d, with n not 0 when a denominator follows and d not 1.
+bool readValue(std::string_view text, std::size_t& at) {
+  const std::size_t start = at;
+  if (!readInteger(text, at)) return false;
+  if (at >= text.size() || text[at] != '/') return true;
+  if (text.substr(start, at - start) == "0") return false;
+  ++at;
+  const std::size_t den = at;
+  return readInteger(text, at) && text.substr(den, at - den) != "1";
+}
+
+// Cell texts, each "0 ", "n " or "n/d ", until a line feed or the end.
+bool readCells(std::string_view text, std::size_t& at) {
+  while (at < text.size() && text[at] != '\n') {
+    if (!readValue(text, at) || at >= text.size() || text[at] != ' ') return false;
+    ++at;
+  }
+  return true;
+}
+
+bool isMatrixResult(std::string_view text) {
+  std::size_t at = 0;
+  bool anyRow = false;
+  while (at < text.size() && text[at] != '\n') {
+    if (!readCells(text, at) || at >= text.size()) return false;
+    ++at;  // the line end
+    anyRow = true;
+  }
+  if (!anyRow) {  // one row without cells
+    if (at >= text.size()) return false;
+    ++at;
+  }
+  if (text.substr(at).starts_with(std::string("\n") + std::string(kDiagonalHeading.view()))) {
+    at += 1 + kDiagonalHeading.size;
+    if (!readCells(text, at)) return false;
+  }
+  if (text.substr(at).starts_with(std::string("\n") + std::string(kRankHeading.view()))) {
+    at += 1 + kRankHeading.size;
+    if (!readInteger(text, at)) return false;
+  }
+  return at == text.size();
+}
+
+bool isDeterminant(std::string_view text) {
+  if (!text.starts_with(kDeterminantHeading.view())) return false;
+  std::size_t at = kDeterminantHeading.size;
+  return readValue(text, at) && at == text.size();
+}
+
+bool isFixedError(const MessageRecord& box) {
+  if (box.owner != Owner::Dialog) return false;
+  if (box.caption == kFalseCaption.view()) return box.text == kSingular.view();
+  if (box.caption != texts::kErrorCaption.view()) return false;
+  for (const std::string_view text : {texts::kOutOfRange.view(), texts::kTooLarge.view(), texts::kMatrixWrong.view(),
+                                      texts::kChooseOperation.view(), kChooseOperationBang.view()}) {
+    if (box.text == text) return true;
+  }
+  return false;
+}
+
+}  // namespace
+
+bool isWellFormed(std::string_view program, const MessageRecord& box) {
+  if (isFixedError(box)) return true;
+  if (box.caption == kDornikelHelpCaption.view() || box.caption == kRavelleHelpCaption.view()) {
+    return box.owner == Owner::None && box.text.size() > 100;
+  }
+  if (box.caption != texts::kResultCaption.view()) return false;
+  if (program == "dornikel") return box.owner == Owner::Dialog && isDeterminant(box.text);
+  return box.owner == Owner::None && isMatrixResult(box.text);
+}
+
+}  // namespace matcalc::fuzz
