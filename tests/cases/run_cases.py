@@ -10,10 +10,13 @@ A case file holds blocks:
     {"owner":...}                (the expected boxes, one JSON line each;
                                   no line when no box is expected)
 
-Usage: run_cases.py --matcalc PATH FILE...
-       run_cases.py --guidriver PATH --exe-dir DIR FILE...   (run under wine)
+Usage: run_cases.py [--jobs N] --matcalc PATH FILE...
+       run_cases.py [--jobs N] --guidriver PATH --exe-dir DIR FILE...
+           (run under wine; the cases of a program whose .exe is not built
+           are skipped)
 """
 import argparse
+import concurrent.futures
 import os
 import re
 import shlex
@@ -64,8 +67,30 @@ def command(options, case_dir, args):
             rest[i + 2] = os.path.join(case_dir, rest[i + 2].decode()).encode()
     if options.matcalc:
         return [options.matcalc.encode(), program.encode()] + rest + [b"--json"]
-    exe = os.path.join(options.exe_dir, program.capitalize() + ".exe")
-    return [b"wine", options.guidriver.encode(), exe.encode()] + rest + [b"--json"]
+    return [b"wine", options.guidriver.encode(), exe_path(options, args).encode()] + rest + [b"--json"]
+
+
+def exe_path(options, args):
+    return os.path.join(options.exe_dir, args[0].decode().capitalize() + ".exe")
+
+
+def run_case(options, path, case):
+    """Runs one case; returns the lines to print when it fails, else None."""
+    argv = command(options, os.path.dirname(os.path.abspath(path)), case["args"])
+    try:
+        run = subprocess.run(argv, stdin=subprocess.DEVNULL, capture_output=True, timeout=120)
+        got = run.stdout.decode("utf-8", "replace").splitlines()
+        ok = run.returncode == 0 and got == case["expect"]
+    except subprocess.TimeoutExpired:
+        run, got, ok = None, ["(timed out)"], False
+    if ok:
+        return None
+    report = [f"FAIL {os.path.basename(path)}: {case['name']}",
+              "  expected:\n    " + "\n    ".join(case["expect"]),
+              "  got:\n    " + "\n    ".join(got)]
+    if run is not None and run.stderr:
+        report.append("  stderr: " + run.stderr.decode("utf-8", "replace").strip())
+    return report
 
 
 def main():
@@ -73,29 +98,27 @@ def main():
     parser.add_argument("--matcalc")
     parser.add_argument("--guidriver")
     parser.add_argument("--exe-dir")
+    parser.add_argument("--jobs", type=int, default=1, help="cases run at the same time")
     parser.add_argument("files", nargs="+")
     options = parser.parse_args()
 
-    passed = failed = 0
+    cases, skipped = [], set()
     for path in options.files:
         for case in read_cases(path):
-            argv = command(options, os.path.dirname(os.path.abspath(path)), case["args"])
-            try:
-                run = subprocess.run(argv, capture_output=True, timeout=120)
-                got = run.stdout.decode("utf-8", "replace").splitlines()
-                ok = run.returncode == 0 and got == case["expect"]
-            except subprocess.TimeoutExpired:
-                run, got, ok = None, ["(timed out)"], False
-            if ok:
-                passed += 1
-                continue
-            failed += 1
-            print(f"FAIL {os.path.basename(path)}: {case['name']}")
-            print("  expected:\n    " + "\n    ".join(case["expect"]))
-            print("  got:\n    " + "\n    ".join(got))
-            if run is not None and run.stderr:
-                print("  stderr: " + run.stderr.decode("utf-8", "replace").strip())
-    print(f"cases: {passed} passed, {failed} failed")
+            if options.guidriver and not os.path.exists(exe_path(options, case["args"])):
+                skipped.add(exe_path(options, case["args"]))
+            else:
+                cases.append((path, case))
+    with concurrent.futures.ThreadPoolExecutor(max_workers=max(1, options.jobs)) as pool:
+        reports = list(pool.map(lambda pc: run_case(options, *pc), cases))
+
+    failed = sum(1 for r in reports if r is not None)
+    for report in reports:
+        if report is not None:
+            print("\n".join(report))
+    for exe in sorted(skipped):
+        print(f"skipped: {exe} is not built")
+    print(f"cases: {len(cases) - failed} passed, {failed} failed")
     return 1 if failed else 0
 
 

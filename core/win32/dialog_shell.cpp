@@ -1,0 +1,45 @@
+#include "dialog_shell.h"
+
+#include <commctrl.h>
+
+#include "win32_window.h"
+
+namespace matcalc {
+namespace {
+
+// The handler of the one dialog the program runs. DialogBoxParamA gets the
+// creation parameter 0, so the procedure finds the handler here.
+CommandHandler* activeHandler = nullptr;
+
+INT_PTR CALLBACK calculatorDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
+  switch (message) {
+    case WM_CLOSE:
+      EndDialog(dialog, 0);
+      return 0;
+    case WM_INITDIALOG:
+      return 1;  // the system sets the initial focus
+    case WM_COMMAND:
+      // The notification code (high word) is not consulted: every command
+      // with the compute button's identifier computes.
+      if (activeHandler != nullptr) {
+        Win32Window window(dialog);
+        activeHandler->onCommand(window, LOWORD(wParam));
+      }
+      return 0;
+    default:
+      return 0;
+  }
+}
+
+}  // namespace
+
+int runCalculator(HINSTANCE instance, CommandHandler& handler, const char* warningText) {
+  activeHandler = &handler;
+  MessageBoxA(nullptr, warningText, texts::kStartupCaption.c_str(), MB_OK);
+  InitCommonControls();
+  DialogBoxParamA(instance, MAKEINTRESOURCEA(kCalculatorDialog), nullptr, calculatorDialogProc, 0);
+  activeHandler = nullptr;
+  return 0;
+}
+
+}  // namespace matcalc

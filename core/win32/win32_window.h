@@ -1,0 +1,22 @@
+#pragma once
+// The window seam on a real dialog: edit boxes, radio buttons and message
+// boxes through the narrow-character window functions (texts in GBK).
+#include <windows.h>
+
+#include "window.h"
+
+namespace matcalc {
+
+class Win32Window : public Window {
+ public:
+  explicit Win32Window(HWND dialog) : dialog_(dialog) {}
+
+  std::size_t readText(int id, char* buffer, std::size_t count) override;
+  bool isChecked(int id) override;
+  void showMessage(Owner owner, const char* text, const char* caption) override;
+
+ private:
+  HWND dialog_;
+};
+
+}  // namespace matcalc

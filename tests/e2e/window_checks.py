@@ -1,0 +1,141 @@
+#!/usr/bin/env python3
+"""Checks of the real dialogs that the case files cannot express: the
+start-up warning, Escape, notifications, closing, bad input, and screenshots.
+
+Each check runs guidriver.exe under wine (the caller has set up Xvfb and the
+Wine prefix) and prints PASS or FAIL; the last line counts them.
+
+Usage: window_checks.py --guidriver EXE --exe-dir DIR --matcalc PATH --screenshots DIR
+"""
+import argparse
+import json
+import os
+import subprocess
+import sys
+import tempfile
+import threading
+import time
+
+WARNING = {"owner": "none", "caption": "使用说明", "text": "输入完最后一行后请不要换行，否则会计算错误!!"}
+MATRIX = "1 2\n3 4"
+MATRIX_RESULT = {"owner": "dialog", "caption": "计算完毕", "text": "行列式的值为 -2"}
+
+
+class Checks:
+    def __init__(self, options):
+        self.options = options
+        self.passed = self.failed = 0
+
+    def guidriver(self, program, args, snapshots=()):
+        """Runs guidriver; takes the screenshots it asks for. Returns
+        (exit code, boxes as dicts, stderr)."""
+        exe = os.path.join(self.options.exe_dir, program.capitalize() + ".exe")
+        argv = ["wine", self.options.guidriver, exe] + args + ["--json"]
+        proc = subprocess.Popen(argv, stdin=subprocess.DEVNULL, stdout=subprocess.PIPE, stderr=subprocess.PIPE)
+        taker = threading.Thread(target=self.take_pictures, args=(proc, snapshots))
+        taker.start()
+        try:
+            out, err = proc.communicate(timeout=120)
+        except subprocess.TimeoutExpired:
+            proc.kill()
+            out, err = proc.communicate()
+            err += b" (timed out)"
+        taker.join()
+        boxes = [json.loads(line) for line in out.decode("utf-8").splitlines() if line.strip()]
+        return proc.returncode, boxes, err.decode("utf-8", "replace").strip()
+
+    def take_pictures(self, proc, snapshots):
+        for png in snapshots:
+            marker = png + ".wait"
+            while not os.path.exists(marker):
+                if proc.poll() is not None:
+                    return
+                time.sleep(0.05)
+            subprocess.run(["import", "-window", "root", "-trim", "+repage", png], check=False)
+            os.remove(marker)
+
+    def matcalc(self, program, args):
+        run = subprocess.run([self.options.matcalc, program] + args + ["--json"], capture_output=True)
+        return [json.loads(line) for line in run.stdout.decode("utf-8").splitlines() if line.strip()]
+
+    def check(self, name, ok, detail=""):
+        if ok:
+            self.passed += 1
+            print(f"PASS {name}")
+        else:
+            self.failed += 1
+            print(f"FAIL {name}" + (f"\n  {detail}" if detail else ""))
+
+    def expect(self, name, program, args, boxes):
+        code, got, err = self.guidriver(program, args)
+        self.check(name, code == 0 and got == boxes, f"exit {code}, boxes {got}, stderr {err!r}")
+
+
+def dornikel_checks(c, work):
+    c.expect("the start-up warning: no owner, its caption and text", "dornikel", ["--startup"], [WARNING])
+    c.expect("WM_CLOSE right after start-up ends the program with exit code 0", "dornikel", [], [])
+    c.expect("Escape (IDCANCEL) leaves the dialog open and usable", "dornikel",
+             ["--text", "1004", MATRIX, "--press", "2", "--press", "1000"], [MATRIX_RESULT])
+    c.expect("typing into the edit box (its notifications) computes nothing", "dornikel",
+             ["--text", "1004", MATRIX, "--text", "1004", "1 2\n3 5"], [])
+    c.expect("a command from the edit box's identifier computes nothing", "dornikel",
+             ["--text", "1004", MATRIX, "--press", "1004"], [])
+    c.expect("the help box leaves the edit box's text as it was", "dornikel",
+             ["--text", "1004", MATRIX, "--press", "1002", "--press", "1000"],
+             c.matcalc("dornikel", ["--press", "1002"]) + [MATRIX_RESULT])
+
+    bad_inputs = {
+        "an empty edit box": b"",
+        "32767 characters": (b"1 " * 16384)[:32767],
+        "binary bytes": bytes(b for b in range(1, 256)) * 4,
+        "Chinese text": "行列式 一 二\n三 四 五\n矩阵".encode("utf-8") * 20,
+        "21 rows": b"\n".join([b"1"] * 21),
+    }
+    for name, content in bad_inputs.items():
+        path = os.path.join(work, "bad.txt")
+        with open(path, "wb") as f:
+            f.write(content)
+        args = ["--text-file", "1004", path, "--press", "1000", "--text", "1004", MATRIX, "--press", "1000"]
+        code, got, err = c.guidriver("dornikel", args)
+        expected = c.matcalc("dornikel", args)
+        c.check(f"bad input, {name}: one box, the same as matcalc's, then the program still computes",
+                code == 0 and len(got) == 2 and got[1] == MATRIX_RESULT and got == expected,
+                f"exit {code}, got {got}, matcalc {expected}, stderr {err!r}")
+
+    shots = c.options.screenshots
+    os.makedirs(shots, exist_ok=True)
+    dialog_png = os.path.join(os.path.abspath(shots), "dornikel-dialog.png")
+    result_png = os.path.join(os.path.abspath(shots), "dornikel-result.png")
+    for png in (dialog_png, result_png):
+        if os.path.exists(png):
+            os.remove(png)
+    matrix = "1/2 1/3 1/4\n1/3 1/4 1/5\n1/4 1/5 1/6"
+    code, got, err = c.guidriver(
+        "dornikel", ["--text", "1004", matrix, "--snap", "Z:" + dialog_png, "--snap-box", "Z:" + result_png,
+                     "--press", "1000"], snapshots=[dialog_png, result_png])
+    c.check("screenshots of the dialog with a matrix typed and of its result box",
+            code == 0 and got == c.matcalc("dornikel", ["--text", "1004", matrix, "--press", "1000"]) and
+            all(os.path.getsize(p) > 2000 for p in (dialog_png, result_png) if os.path.exists(p)) and
+            all(os.path.exists(p) for p in (dialog_png, result_png)),
+            f"exit {code}, boxes {got}, stderr {err!r}")
+
+
+def main():
+    parser = argparse.ArgumentParser()
+    parser.add_argument("--guidriver", required=True)
+    parser.add_argument("--exe-dir", required=True)
+    parser.add_argument("--matcalc", required=True)
+    parser.add_argument("--screenshots", required=True)
+    options = parser.parse_args()
+    c = Checks(options)
+    with tempfile.TemporaryDirectory() as work:
+        if os.path.exists(os.path.join(options.exe_dir, "Dornikel.exe")):
+            dornikel_checks(c, work)
+        else:
+            print("skipped: Dornikel.exe is not built")
+    print(f"window checks: {c.passed} passed, {c.failed} failed")
+    return 1 if c.failed else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())

@@ -1,0 +1,37 @@
+#pragma once
+// guidriver's command line: the calculator's .exe, then the same ACTIONs as
+// matcalc, then what to print.
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+namespace guidriver {
+
+struct UsageError : std::runtime_error {
+  using std::runtime_error::runtime_error;
+};
+
+struct Action {
+  enum class Kind { Text, Check, Press, Snap, SnapBox };
+  Kind kind;
+  int id = 0;
+  std::wstring text;  // Text: the edit box's contents (CR LF line ends); Snap*: a file
+};
+
+struct Run {
+  std::wstring exe;
+  std::vector<Action> actions;
+  bool json = false;
+  bool startup = false;  // also print the start-up warning box
+};
+
+// Reads `PROGRAM.exe ACTION... [--json] [--startup]`; --text-file contents
+// (UTF-8, "-" for standard input) are read here.
+Run parseCommandLine(const std::vector<std::wstring>& args);
+
+// UTF-8 to UTF-16 as matcalc takes a text: each byte that does not start a
+// well-formed sequence becomes U+FFFD (shown as "?" in GBK), and each line
+// feed becomes carriage return and line feed.
+std::wstring editBoxText(const std::string& utf8);
+
+}  // namespace guidriver

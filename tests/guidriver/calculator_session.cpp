@@ -1,0 +1,196 @@
+#include "calculator_session.h"
+
+#include <algorithm>
+#include <cstdio>
+
+#include "window_search.h"
+
+namespace guidriver {
+namespace {
+
+void trace(const char* what) {
+  static const bool on = GetEnvironmentVariableW(L"GUIDRIVER_TRACE", nullptr, 0) != 0;
+  static const ULONGLONG start = GetTickCount64();
+  if (on) std::fprintf(stderr, "%6llu ms %s\n", GetTickCount64() - start, what);
+}
+
+std::string narrow(const std::wstring& w) { return toUtf8(w); }
+
+bool isPushButton(HWND control) {
+  wchar_t className[16] = {};
+  GetClassNameW(control, className, 16);
+  const auto type = static_cast<DWORD>(GetWindowLongW(control, GWL_STYLE)) & BS_TYPEMASK;
+  return lstrcmpiW(className, L"Button") == 0 && (type == BS_PUSHBUTTON || type == BS_DEFPUSHBUTTON);
+}
+
+}  // namespace
+
+CalculatorSession::CalculatorSession(const std::wstring& exe) {
+  std::wstring commandLine = L"\"" + exe + L"\"";
+  STARTUPINFOW startup{};
+  startup.cb = sizeof startup;
+  if (!CreateProcessW(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                      &process_)) {
+    throw DriverError("cannot start " + narrow(exe) + " (error " + std::to_string(GetLastError()) + ")");
+  }
+}
+
+CalculatorSession::~CalculatorSession() {
+  if (WaitForSingleObject(process_.hProcess, 0) == WAIT_TIMEOUT) TerminateProcess(process_.hProcess, 99);
+  CloseHandle(process_.hThread);
+  CloseHandle(process_.hProcess);
+}
+
+void CalculatorSession::checkRunning() {
+  if (WaitForSingleObject(process_.hProcess, 0) != WAIT_TIMEOUT) {
+    DWORD code = 0;
+    GetExitCodeProcess(process_.hProcess, &code);
+    throw DriverError("the calculator ended unexpectedly with exit code " + std::to_string(code));
+  }
+}
+
+template <class Done>
+void CalculatorSession::waitUntil(Done done, const char* what) {
+  const ULONGLONG deadline = GetTickCount64() + kStepTimeoutMs;
+  while (!done()) {
+    checkRunning();
+    if (GetTickCount64() > deadline) throw DriverError(std::string("timed out waiting for ") + what);
+    Sleep(10);
+  }
+}
+
+Box CalculatorSession::start() {
+  // Before the warning is closed the dialog does not exist: the one dialog
+  // window of the process is the warning.
+  std::vector<HWND> windows;
+  waitUntil([&] { return !(windows = dialogWindows(process_.dwProcessId)).empty(); }, "the start-up warning");
+  const HWND warning = windows.front();
+  if (!answers(warning)) throw DriverError("the start-up warning does not respond");
+  trace("warning found");
+  Box box = readBox(warning);
+  box.ownedByDialog = GetWindow(warning, GW_OWNER) != nullptr;
+  closeBox(warning);
+
+  waitUntil([&] { return !(windows = dialogWindows(process_.dwProcessId)).empty(); }, "the dialog");
+  trace("dialog found");
+  dialog_ = windows.front();
+  // The dialog answers once its controls exist and its loop runs.
+  if (!answers(dialog_)) throw DriverError("the dialog does not respond");
+  return box;
+}
+
+HWND CalculatorSession::control(int id) {
+  const HWND window = GetDlgItem(dialog_, id);
+  if (window == nullptr) throw DriverError("the dialog has no control " + std::to_string(id));
+  return window;
+}
+
+std::vector<Box> CalculatorSession::apply(const Action& action) {
+  switch (action.kind) {
+    case Action::Kind::Text: {
+      DWORD_PTR result = 0;
+      if (!SendMessageTimeoutW(control(action.id), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(action.text.c_str()),
+                               SMTO_NORMAL, kStepTimeoutMs, &result)) {
+        throw DriverError("setting the text of " + std::to_string(action.id) + " timed out");
+      }
+      break;
+    }
+    case Action::Kind::Check: {
+      const HWND radio = control(action.id);
+      if (!IsWindowEnabled(radio)) throw DriverError("radio button " + std::to_string(action.id) + " is disabled");
+      SendNotifyMessageW(radio, BM_CLICK, 0, 0);
+      std::vector<Box> shown = settle();
+      DWORD_PTR state = 0;
+      SendMessageTimeoutW(radio, BM_GETCHECK, 0, 0, SMTO_NORMAL, kStepTimeoutMs, &state);
+      if (state != BST_CHECKED) throw DriverError("clicking " + std::to_string(action.id) + " did not check it");
+      return shown;
+    }
+    case Action::Kind::Press: {
+      // A push button is clicked; any other identifier arrives as the
+      // WM_COMMAND the dialog manager would send (IDCANCEL for Escape).
+      // Sent without waiting for the reply: the handler may sit in a box.
+      const HWND window = GetDlgItem(dialog_, action.id);
+      if (window != nullptr && isPushButton(window) && !IsWindowEnabled(window)) {
+        throw DriverError("push button " + std::to_string(action.id) + " is disabled");
+      }
+      if (window != nullptr && isPushButton(window)) SendNotifyMessageW(window, BM_CLICK, 0, 0);
+      else SendNotifyMessageW(dialog_, WM_COMMAND, MAKEWPARAM(action.id, BN_CLICKED), reinterpret_cast<LPARAM>(window));
+      break;
+    }
+    case Action::Kind::Snap: {
+      settle();
+      snapshot(dialog_, action.text);
+      break;
+    }
+    case Action::Kind::SnapBox: nextBoxSnapshot_ = action.text; break;
+  }
+  return settle();
+}
+
+// Sent messages reach the calculator's thread in order, and it answers them
+// only from a message loop: once the dialog answers WM_NULL, the command
+// sent before has either returned or is showing a box, whose window then
+// exists. Boxes are read and closed until the dialog answers with none open.
+std::vector<Box> CalculatorSession::settle() {
+  std::vector<Box> shown;
+  for (;;) {
+    if (!answers(dialog_)) {
+      checkRunning();
+      throw DriverError("the dialog does not respond");
+    }
+    trace("settle: dialog answered");
+    std::vector<HWND> boxes = dialogWindows(process_.dwProcessId);
+    boxes.erase(std::remove(boxes.begin(), boxes.end(), dialog_), boxes.end());
+    if (boxes.empty()) return shown;
+    // Topmost first: the newest box. Read them oldest first, close them
+    // newest first, since an older box's loop runs only after a nested one.
+    for (auto it = boxes.rbegin(); it != boxes.rend(); ++it) shown.push_back(readBox(*it));
+    if (!nextBoxSnapshot_.empty()) {
+      snapshot(boxes.front(), nextBoxSnapshot_);
+      nextBoxSnapshot_.clear();
+    }
+    trace("boxes read");
+    for (const HWND box : boxes) closeBox(box);
+    trace("boxes closed");
+  }
+}
+
+Box CalculatorSession::readBox(HWND box) {
+  return {GetWindow(box, GW_OWNER) == dialog_ && dialog_ != nullptr, windowText(box), messageBoxText(box)};
+}
+
+void CalculatorSession::closeBox(HWND box) {
+  PostMessageW(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+  waitUntil([&] { return !IsWindow(box); }, "a message box to close");
+}
+
+// Hands the screen to the test script: FILE.wait appears when `window` is
+// shown; the script takes the picture and removes FILE.wait.
+void CalculatorSession::snapshot(HWND window, const std::wstring& file) {
+  waitUntil([&] { return IsWindowVisible(window) != FALSE; }, "a window to show");
+  RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+  Sleep(500);  // let the window paint
+  const std::wstring marker = file + L".wait";
+  const HANDLE h = CreateFileW(marker.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (h == INVALID_HANDLE_VALUE) throw DriverError("cannot create " + narrow(marker));
+  CloseHandle(h);
+  const ULONGLONG deadline = GetTickCount64() + 60000;
+  while (GetFileAttributesW(marker.c_str()) != INVALID_FILE_ATTRIBUTES) {
+    if (GetTickCount64() > deadline) throw DriverError("nobody took the picture " + narrow(file));
+    Sleep(20);
+  }
+}
+
+DWORD CalculatorSession::close() {
+  trace("closing");
+  PostMessageW(dialog_, WM_CLOSE, 0, 0);
+  if (WaitForSingleObject(process_.hProcess, kStepTimeoutMs) != WAIT_OBJECT_0) {
+    throw DriverError("the calculator did not end after WM_CLOSE");
+  }
+  DWORD code = 0;
+  trace("ended");
+  GetExitCodeProcess(process_.hProcess, &code);
+  return code;
+}
+
+}  // namespace guidriver

@@ -1,0 +1,53 @@
+#pragma once
+// One run of a calculator under the driver: started, its start-up warning
+// taken, its dialog driven by window messages, closed by WM_CLOSE.
+#include <windows.h>
+
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "actions.h"
+#include "box_output.h"
+
+namespace guidriver {
+
+// The calculator misbehaved (did not start, hung, crashed, missed a control).
+struct DriverError : std::runtime_error {
+  using std::runtime_error::runtime_error;
+};
+
+class CalculatorSession {
+ public:
+  explicit CalculatorSession(const std::wstring& exe);
+  ~CalculatorSession();
+  CalculatorSession(const CalculatorSession&) = delete;
+  CalculatorSession& operator=(const CalculatorSession&) = delete;
+
+  // Waits for the start-up warning, reads and closes it, then waits for the
+  // dialog; returns the warning.
+  Box start();
+
+  // Applies one action and returns the boxes it made the calculator show,
+  // in the order shown, each read and closed.
+  std::vector<Box> apply(const Action& action);
+
+  // Sends WM_CLOSE to the dialog and returns the program's exit code.
+  DWORD close();
+
+ private:
+  template <class Done>
+  void waitUntil(Done done, const char* what);
+  void checkRunning();
+  HWND control(int id);
+  std::vector<Box> settle();
+  Box readBox(HWND box);
+  void closeBox(HWND box);
+  void snapshot(HWND window, const std::wstring& file);
+
+  PROCESS_INFORMATION process_{};
+  HWND dialog_ = nullptr;
+  std::wstring nextBoxSnapshot_;
+};
+
+}  // namespace guidriver
