@@ -3,6 +3,7 @@
 #include <array>
 
 #include "dornikel.h"
+#include "ravelle.h"
 
 namespace matcalc::console {
 namespace {
@@ -14,7 +15,7 @@ struct Entry {
 
 const std::array kPrograms = {
     Entry{"dornikel", &kDornikelInfo},
-    Entry{"ravelle", nullptr},
+    Entry{"ravelle", &kRavelleInfo},
     Entry{"sontaby", nullptr},
     Entry{"quendrel", nullptr},
 };
@@ -23,6 +24,8 @@ constexpr int kMatrixBoxOnly[] = {kMatrixBox};
 
 constexpr std::array kFriendlyForms = {
     FriendlyForm{"det", "dornikel", kMatrixBoxOnly, 0, true},
+    FriendlyForm{"inverse", "ravelle", kMatrixBoxOnly, kInverseRadio, true},
+    FriendlyForm{"adjugate", "ravelle", kMatrixBoxOnly, kAdjugateRadio, true},
 };
 
 }  // namespace

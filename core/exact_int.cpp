@@ -120,8 +120,6 @@ ExactInt ExactInt::wideProduct(std::int64_t a, std::int64_t b) {
   return ExactInt((a < 0) != (b < 0), m.hi, m.lo);
 }
 
-ExactInt ExactInt::operator-() const { return ExactInt(!negative_, hi_, lo_); }
-
 ExactInt ExactInt::wideSum(const ExactInt& a, const ExactInt& b) {
   const U128 ma{a.hi_, a.lo_}, mb{b.hi_, b.lo_};
   if (a.negative_ == b.negative_) {

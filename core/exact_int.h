@@ -29,7 +29,7 @@ class ExactInt {
   // Magnitude at least 2: the condition under which a reduction runs.
   bool magnitudeAtLeastTwo() const { return hi_ != 0 || lo_ >= 2; }
 
-  ExactInt operator-() const;
+  ExactInt operator-() const { return ExactInt(!negative_, hi_, lo_); }
   friend ExactInt operator+(const ExactInt& a, const ExactInt& b) {
     if ((a.hi_ | b.hi_) != 0) return wideSum(a, b);
     if (a.negative_ == b.negative_) {

@@ -1,0 +1,117 @@
+#include "ravelle.h"
+
+#include "cofactor.h"
+#include "elimination.h"
+#include "error_box.h"
+#include "matrix_reader.h"
+#include "result_text.h"
+#include "texts.h"
+
+namespace matcalc {
+namespace {
+
+constexpr auto kChooseOperation = gbk("请选择计算方式!");
+constexpr auto kSingular = gbk("该矩阵的值为0,不存在逆矩阵!");
+constexpr auto kSingularCaption = gbk("False !");
+constexpr auto kHelpCaption = gbk("LumoRavellev1.0使用说明");
+constexpr auto kHelpText = gbk(MATCALC_HELP_TEXT("分数Ravellev1.0是一款可以对矩阵的逆进行计算的免费程序,",
+                                                 "①在编辑框中输入矩阵,整数原样输入,小数按分数的形",
+                                                 "注意:最后一行输入完毕后请不能换行,否则计算会出现错误!"));
+
+constexpr int kEditBoxes[] = {kMatrixBox};
+constexpr int kRadioButtons[] = {kAdjugateRadio, kInverseRadio};
+constexpr int kPushButtons[] = {kComputeButton, kRavelleHelpButton};
+
+}  // namespace
+
+const ProgramInfo kRavelleInfo = {"ravelle", kEditBoxes, kRadioButtons, kPushButtons,
+                                  [] { return std::unique_ptr<CommandHandler>(new Ravelle); }};
+
+void Ravelle::onCommand(Window& dialog, int id) {
+  if (id == kComputeButton) compute(dialog);
+  else if (id == kRavelleHelpButton) dialog.showMessage(Owner::None, kHelpText.c_str(), kHelpCaption.c_str());
+}
+
+void Ravelle::compute(Window& dialog) {
+  // 1. An operation must be chosen; nothing is read before.
+  const bool adjugateChosen = dialog.isChecked(kAdjugateRadio);
+  const bool inverseChosen = dialog.isChecked(kInverseRadio);
+  if (!adjugateChosen && !inverseChosen) {
+    showError(dialog, kChooseOperation.c_str(), texts::kErrorCaption.c_str());
+    return;
+  }
+
+  // 2, 3. The edit box is read once; its row count is the matrix size.
+  if (reportFailure(dialog, input_.read(dialog, kMatrixBox))) return;
+  const ReadResult read = readMatrix(input_.text(), grid_);
+  if (reportFailure(dialog, read.status)) return;
+  n_ = read.rows;
+
+  // 4, 5, 6. The determinant, kept for the division; 0 refuses the inverse.
+  if (reportFailure(dialog, determinant())) return;
+  if (determinant_.num == 0 && !adjugateChosen) {
+    showError(dialog, kSingular.c_str(), kSingularCaption.c_str());
+    return;
+  }
+
+  // 7, 8, 9. The adjugate cell by cell, divided into the inverse when it was
+  // chosen, every sign on its numerator.
+  if (reportFailure(dialog, adjugate())) return;
+  if (inverseChosen && reportFailure(dialog, divideByDeterminant())) return;
+  if (reportFailure(dialog, normaliseSigns())) return;
+
+  // 10, 11. The result, in a box the dialog does not own.
+  ResultText text;
+  text.appendMatrix(result_, n_, n_);
+  showResult(dialog, text);
+}
+
+// Elimination with row swaps and the diagonal product, negated for an odd
+// number of swaps. The denominator keeps the sign the product gave it.
+Status Ravelle::determinant() {
+  int swaps = 0;
+  if (const Status s = forwardEliminate(grid_, n_, n_, PivotRepair::RowSwap, swaps); s != Status::Ok) return s;
+  if (const Status s = diagonalProduct(grid_, n_, determinant_); s != Status::Ok) return s;
+  return swaps % 2 != 0 ? negate(determinant_.num) : Status::Ok;
+}
+
+// Each cofactor consumes the grid, so the matrix is read again from the
+// input text before every cell.
+Status Ravelle::adjugate() {
+  for (int i = 1; i <= n_; ++i) {
+    for (int j = 1; j <= n_; ++j) {
+      if (const Status s = readMatrix(input_.text(), grid_).status; s != Status::Ok) return s;
+      if (const Status s = cofactor(grid_, n_, i, j, result_); s != Status::Ok) return s;
+    }
+  }
+  return Status::Ok;
+}
+
+// Each cell n/d becomes (n * Q) / (d * P) for the determinant P/Q, reduced
+// on its denominator with the sign set aside.
+Status Ravelle::divideByDeterminant() {
+  const Fraction reciprocal{determinant_.den, determinant_.num};
+  for (int r = 1; r <= n_; ++r) {
+    for (int c = 1; c <= n_; ++c) {
+      ExactFraction quotient = product(result_.cell(r, c), reciprocal);
+      reduce(quotient, Bound::Denominator, BoundSign::SetAside);
+      Fraction stored;
+      if (const Status s = store(quotient, stored); s != Status::Ok) return s;
+      result_.set(r, c, stored);
+    }
+  }
+  return Status::Ok;
+}
+
+Status Ravelle::normaliseSigns() {
+  for (int r = 1; r <= n_; ++r) {
+    for (int c = 1; c <= n_; ++c) {
+      Fraction cell = result_.cell(r, c);
+      if (const Status s = normaliseSign(cell); s != Status::Ok) return s;
+      result_.set(r, c, cell);
+    }
+  }
+  return Status::Ok;
+}
+
+}  // namespace matcalc

@@ -1,0 +1,144 @@
+// Random matrices through Ravelle against an independent exact computation:
+// every shown adjugate and inverse is exactly right, or the command ends in
+// the range error (or, for a singular inverse, the refusal).
+#include <gtest/gtest.h>
+
+#include <iostream>
+#include <random>
+#include <sstream>
+
+#include "dialog_driver.h"
+#include "exact_reference.h"
+#include "ravelle.h"
+
+namespace matcalc {
+namespace {
+
+using namespace matcalc::testing;
+using Element = std::pair<std::int64_t, std::int64_t>;
+
+// The adjugate by its definition: entry (r, c) is (-1)^(r+c) times the
+// determinant of the matrix without row c and column r.
+RationalMatrix adjugateOf(const RationalMatrix& m) {
+  const std::size_t n = m.size();
+  RationalMatrix adj(n, std::vector<Rational>(n));
+  for (std::size_t r = 0; r < n; ++r) {
+    for (std::size_t c = 0; c < n; ++c) {
+      RationalMatrix minor;
+      for (std::size_t i = 0; i < n; ++i) {
+        if (i == c) continue;
+        minor.emplace_back();
+        for (std::size_t j = 0; j < n; ++j) {
+          if (j != r) minor.back().push_back(m[i][j]);
+        }
+      }
+      adj[r][c] = determinant(minor);
+      if ((r + c) % 2 != 0) adj[r][c] = -adj[r][c];
+    }
+  }
+  return adj;
+}
+
+std::string resultText(const RationalMatrix& m) {
+  std::string text;
+  for (const auto& row : m) {
+    for (const Rational& q : row) text += cellText(q);
+    text += '\n';
+  }
+  return text;
+}
+
+// The shown matrix read back: rows on lines, cells "n" or "n/d".
+RationalMatrix parseShown(const std::string& text) {
+  RationalMatrix m;
+  std::istringstream lines(text);
+  for (std::string line; std::getline(lines, line);) {
+    m.emplace_back();
+    std::istringstream cells(line);
+    for (std::string cell; cells >> cell;) {
+      Rational q(cell);
+      q.canonicalize();
+      m.back().push_back(q);
+    }
+  }
+  return m;
+}
+
+RationalMatrix scaledIdentity(std::size_t n, const Rational& s) {
+  RationalMatrix m(n, std::vector<Rational>(n));
+  for (std::size_t i = 0; i < n; ++i) m[i][i] = s;
+  return m;
+}
+
+struct Tally {
+  int exact = 0, outOfRange = 0, refused = 0;
+};
+
+std::vector<std::vector<Element>> randomMatrix(std::mt19937& rng, int trial, RationalMatrix& m) {
+  const int n = 1 + static_cast<int>(rng() % 4);
+  std::vector<std::vector<Element>> rows(n);
+  m.assign(n, {});
+  for (int r = 0; r < n; ++r) {
+    for (int c = 0; c < n; ++c) {
+      const Element e = randomElement(rng);
+      rows[r].push_back(e);
+      m[r].push_back(fraction(e.first, e.second));
+    }
+  }
+  if (trial % 7 == 0 && n > 1) {  // a dependent row: singular
+    rows[n - 1] = rows[0];
+    m[n - 1] = m[0];
+  }
+  return rows;
+}
+
+TEST(RavelleProperty, ExactOrRangeError) {
+  std::mt19937 rng(31337);
+  Tally adjugates, inverses;
+  for (int trial = 0; trial < 2500; ++trial) {
+    RationalMatrix m;
+    const std::string typed = matrixText(randomMatrix(rng, trial, m));
+    const Rational det = determinant(m);
+    const RationalMatrix adj = adjugateOf(m);
+    DialogDriver dialog(kRavelleInfo);
+    dialog.type(kMatrixBox, typed);
+
+    const std::vector<Box> adjBoxes = dialog.check(kAdjugateRadio).press(kComputeButton);
+    ASSERT_EQ(adjBoxes.size(), 1u) << typed;
+    if (adjBoxes[0] == rangeErrorBox()) {
+      ++adjugates.outOfRange;
+    } else {
+      ++adjugates.exact;
+      ASSERT_EQ(adjBoxes[0], (Box{Owner::None, "计算完毕", resultText(adj)})) << typed;
+      const RationalMatrix shown = parseShown(adjBoxes[0].text);
+      ASSERT_EQ(multiply(m, shown), scaledIdentity(m.size(), det)) << typed;  // A adj(A) = det(A) I
+    }
+
+    const std::vector<Box> invBoxes = dialog.check(kInverseRadio).press(kComputeButton);
+    ASSERT_EQ(invBoxes.size(), 1u) << typed;
+    if (invBoxes[0] == rangeErrorBox()) {
+      ++inverses.outOfRange;
+    } else if (det == 0) {
+      ++inverses.refused;
+      ASSERT_EQ(invBoxes[0], (Box{Owner::Dialog, "False !", "该矩阵的值为0,不存在逆矩阵!"})) << typed;
+    } else {
+      ++inverses.exact;
+      const RationalMatrix shown = parseShown(invBoxes[0].text);
+      ASSERT_EQ(multiply(m, shown), scaledIdentity(m.size(), 1)) << typed;
+      RationalMatrix expected = adj;  // adj(A) = det(A) A^-1
+      for (auto& row : expected) {
+        for (Rational& q : row) q /= det;
+      }
+      ASSERT_EQ(invBoxes[0], (Box{Owner::None, "计算完毕", resultText(expected)})) << typed;
+    }
+  }
+  std::cout << "adjugates: " << adjugates.exact << " exact, " << adjugates.outOfRange << " range errors\n"
+            << "inverses: " << inverses.exact << " exact, " << inverses.refused << " refused as singular, "
+            << inverses.outOfRange << " range errors\n";
+  EXPECT_GT(adjugates.exact, 800);
+  EXPECT_GT(inverses.exact, 600);
+  EXPECT_GT(inverses.refused, 100);
+}
+
+}  // namespace
+}  // namespace matcalc
