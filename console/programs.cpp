@@ -3,6 +3,7 @@
 #include <array>
 
 #include "dornikel.h"
+#include "quendrel.h"
 #include "ravelle.h"
 
 namespace matcalc::console {
@@ -17,13 +18,14 @@ const std::array kPrograms = {
     Entry{"dornikel", &kDornikelInfo},
     Entry{"ravelle", &kRavelleInfo},
     Entry{"sontaby", nullptr},
-    Entry{"quendrel", nullptr},
+    Entry{"quendrel", &kQuendrelInfo},
 };
 
 constexpr int kMatrixBoxOnly[] = {kMatrixBox};
 
 constexpr std::array kFriendlyForms = {
     FriendlyForm{"det", "dornikel", kMatrixBoxOnly, 0, true},
+    FriendlyForm{"rank", "quendrel", kMatrixBoxOnly, kQuendrelRankButton, true},
     FriendlyForm{"inverse", "ravelle", kMatrixBoxOnly, kInverseRadio, true},
     FriendlyForm{"adjugate", "ravelle", kMatrixBoxOnly, kAdjugateRadio, true},
 };

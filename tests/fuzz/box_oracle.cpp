@@ -56,23 +56,23 @@ bool readCells(std::string_view text, std::size_t& at) {
 }
 
 bool isMatrixResult(std::string_view text) {
+  const std::string diagonalBlock = "\n" + std::string(kDiagonalHeading.view());
+  const std::string rankBlock = "\n" + std::string(kRankHeading.view());
+  // Rows of cells, each ended by a line feed (a row may have no cells).
   std::size_t at = 0;
-  bool anyRow = false;
-  while (at < text.size() && text[at] != '\n') {
+  int rows = 0;
+  while (at < text.size() && !text.substr(at).starts_with(diagonalBlock) && !text.substr(at).starts_with(rankBlock)) {
     if (!readCells(text, at) || at >= text.size()) return false;
     ++at;  // the line end
-    anyRow = true;
+    ++rows;
   }
-  if (!anyRow) {  // one row without cells
-    if (at >= text.size()) return false;
-    ++at;
-  }
-  if (text.substr(at).starts_with(std::string("\n") + std::string(kDiagonalHeading.view()))) {
-    at += 1 + kDiagonalHeading.size;
+  if (rows == 0) return false;
+  if (text.substr(at).starts_with(diagonalBlock)) {
+    at += diagonalBlock.size();
     if (!readCells(text, at)) return false;
   }
-  if (text.substr(at).starts_with(std::string("\n") + std::string(kRankHeading.view()))) {
-    at += 1 + kRankHeading.size;
+  if (text.substr(at).starts_with(rankBlock)) {
+    at += rankBlock.size();
     if (!readInteger(text, at)) return false;
   }
   return at == text.size();

@@ -1,0 +1,108 @@
+#include "quendrel.h"
+
+#include "elimination.h"
+#include "error_box.h"
+#include "input_text.h"
+#include "matrix_reader.h"
+#include "rank.h"
+#include "result_text.h"
+#include "texts.h"
+
+namespace matcalc {
+namespace {
+
+constexpr auto kDiagonalHeading = gbk("特征值为 ");
+constexpr auto kRankHeading = gbk("矩阵的秩为");
+
+// Every cell of the rows x columns block, first with a negative denominator's
+// sign moved to the numerator, then reduced on its numerator only when that
+// is 2 or more, so a negative fraction keeps the terms it has.
+Status normaliseAndReduce(FractionGrid& g, int rows, int columns) {
+  for (int r = 1; r <= rows; ++r) {
+    for (int c = 1; c <= columns; ++c) {
+      Fraction f = g.cell(r, c);
+      if (const Status s = normaliseSign(f); s != Status::Ok) return s;
+      ExactFraction exact{f.num, f.den};
+      reduce(exact, Bound::Numerator, BoundSign::Kept);
+      if (const Status s = store(exact, f); s != Status::Ok) return s;
+      g.set(r, c, f);
+    }
+  }
+  return Status::Ok;
+}
+
+constexpr int kEditBoxes[] = {kMatrixBox};
+constexpr int kRadioButtons[] = {kQuendrelRankButton, kQuendrelEigenvalueButton};
+constexpr int kPushButtons[] = {kComputeButton};
+
+}  // namespace
+
+const ProgramInfo kQuendrelInfo = {"quendrel", kEditBoxes, kRadioButtons, kPushButtons,
+                                   [] { return std::unique_ptr<CommandHandler>(new Quendrel); }};
+
+void Quendrel::onCommand(Window& dialog, int id) {
+  if (id == kComputeButton) compute(dialog);
+}
+
+void Quendrel::compute(Window& dialog) {
+  if (!readMatrixText(dialog) || !checkChoice(dialog)) return;
+
+  // The rank is counted on the matrix as read, which the elimination shown
+  // to the user changes in place.
+  FractionGrid asRead = grid_;
+  int swaps = 0;
+  if (reportFailure(dialog, forwardEliminate(grid_, rows_, columns_, PivotRepair::RowAddition, swaps))) return;
+
+  int rank = 0;
+  if (dialog.isChecked(kQuendrelRankButton) && reportFailure(dialog, rowRank(asRead, rows_, columns_, rank))) return;
+
+  if (reportFailure(dialog, normaliseAndReduce(grid_, rows_, columns_))) return;
+  showResultText(dialog, rank);
+}
+
+// Reads the edit box into the grid: the row count of the reading run and the
+// column count of its first line. A reading run that succeeds stores at most
+// 20 elements a line, and each element the column count counts is one that
+// the run stored, so both counts stay within the grid.
+bool Quendrel::readMatrixText(Window& dialog) {
+  InputText input;
+  if (reportFailure(dialog, input.read(dialog, kMatrixBox))) return false;
+  const ReadResult read = readMatrix(input.text(), grid_);
+  if (reportFailure(dialog, read.status)) return false;
+  rows_ = read.rows;
+  columns_ = columnCount(input.text(), rows_);
+  return true;
+}
+
+// The diagonal needs a square matrix; the rank or the diagonal must be chosen.
+bool Quendrel::checkChoice(Window& dialog) {
+  if (dialog.isChecked(kQuendrelEigenvalueButton) && rows_ != columns_) {
+    showError(dialog, texts::kMatrixWrong.c_str(), texts::kErrorCaption.c_str());
+    return false;
+  }
+  if (!dialog.isChecked(kQuendrelEigenvalueButton) && !dialog.isChecked(kQuendrelRankButton)) {
+    showError(dialog, texts::kChooseOperation.c_str(), texts::kErrorCaption.c_str());
+    return false;
+  }
+  return true;
+}
+
+// The eliminated matrix; then the diagonal when it was chosen; then the rank
+// when it was chosen. Each block starts on a line of its own.
+void Quendrel::showResultText(Window& dialog, int rank) {
+  ResultText text;
+  text.appendMatrix(grid_, rows_, columns_);
+  if (dialog.isChecked(kQuendrelEigenvalueButton)) {
+    text.appendLineEnd();
+    text.append(kDiagonalHeading.view());
+    for (int c = 1; c <= columns_; ++c) text.appendCell(grid_.cell(c, c));
+  }
+  if (dialog.isChecked(kQuendrelRankButton)) {
+    text.appendLineEnd();
+    text.append(kRankHeading.view());
+    text.appendDecimal(rank);
+  }
+  showResult(dialog, text);
+}
+
+}  // namespace matcalc
