@@ -5,6 +5,7 @@
 #include "dornikel.h"
 #include "quendrel.h"
 #include "ravelle.h"
+#include "sontaby.h"
 
 namespace matcalc::console {
 namespace {
@@ -17,17 +18,22 @@ struct Entry {
 const std::array kPrograms = {
     Entry{"dornikel", &kDornikelInfo},
     Entry{"ravelle", &kRavelleInfo},
-    Entry{"sontaby", nullptr},
+    Entry{"sontaby", &kSontabyInfo},
     Entry{"quendrel", &kQuendrelInfo},
 };
 
 constexpr int kMatrixBoxOnly[] = {kMatrixBox};
+constexpr int kSontabyBoxes[] = {kSontabyMatrix1Box, kSontabyMatrix2Box};
 
 constexpr std::array kFriendlyForms = {
     FriendlyForm{"det", "dornikel", kMatrixBoxOnly, 0, true},
     FriendlyForm{"rank", "quendrel", kMatrixBoxOnly, kQuendrelRankButton, true},
     FriendlyForm{"inverse", "ravelle", kMatrixBoxOnly, kInverseRadio, true},
     FriendlyForm{"adjugate", "ravelle", kMatrixBoxOnly, kAdjugateRadio, true},
+    FriendlyForm{"add", "sontaby", kSontabyBoxes, kSontabySumButton, false},
+    FriendlyForm{"sub", "sontaby", kSontabyBoxes, kSontabyDifferenceButton, false},
+    FriendlyForm{"mul", "sontaby", kSontabyBoxes, kSontabyProductButton, false},
+    FriendlyForm{"scale", "sontaby", kSontabyBoxes, kSontabyScalarButton, false},
 };
 
 }  // namespace

@@ -1,0 +1,188 @@
+#include "sontaby.h"
+
+#include "error_box.h"
+#include "input_text.h"
+#include "matrix_reader.h"
+#include "result_text.h"
+#include "texts.h"
+
+namespace matcalc {
+namespace {
+
+// One operand: its grid, its row count and the column count of its text.
+struct Matrix {
+  FractionGrid grid;
+  int rows = 1;
+  int columns = 0;
+};
+
+// Reads edit box `id` into the input buffer (two blanks appended), makes a
+// reading run on it into the matrix and counts the columns of the same text.
+Status readOperand(Window& dialog, int id, InputText& input, Matrix& m) {
+  if (const Status s = input.read(dialog, id); s != Status::Ok) return s;
+  const ReadResult read = readMatrix(input.text(), m.grid);
+  if (read.status != Status::Ok) return read.status;
+  m.rows = read.rows;
+  m.columns = columnCount(input.text(), m.rows);
+  // The first line counts no more elements than the reader stored on it (at
+  // most 20); the test only guards the tables.
+  return m.columns <= kMaxSide ? Status::Ok : Status::TooLarge;
+}
+
+// The validation tests in their order; the message of the first that fails,
+// or nullptr.
+const char* validate(Window& dialog, const Matrix& m1, const Matrix& m2) {
+  if (dialog.isChecked(kSontabySumButton) || dialog.isChecked(kSontabyDifferenceButton)) {
+    if (m1.rows != m2.rows || m1.columns != m2.columns) return texts::kMatrixWrong.c_str();
+  }
+  if (dialog.isChecked(kSontabyProductButton) && m2.rows != m1.columns) return texts::kMatrixWrong.c_str();
+  if (!dialog.isChecked(kSontabyDifferenceButton) && !dialog.isChecked(kSontabySumButton) &&
+      !dialog.isChecked(kSontabyScalarButton) && !dialog.isChecked(kSontabyProductButton)) {
+    return texts::kChooseOperation.c_str();
+  }
+  return nullptr;
+}
+
+// Reduction as every operation of Sontaby makes it: on the denominator, its
+// sign kept (it runs only for a denominator of 2 or more); then the store,
+// which is where a value out of the 32-bit range is caught.
+Status reduceAndStore(ExactFraction f, FractionGrid& g, int r, int c) {
+  reduce(f, Bound::Denominator, BoundSign::Kept);
+  Fraction stored;
+  if (const Status s = store(f, stored); s != Status::Ok) return s;
+  g.set(r, c, stored);
+  return Status::Ok;
+}
+
+// Sum: each cell nA/dA + nB/dB = (nA*dB + nB*dA)/(dA*dB). Each product of two
+// 32-bit terms is below 2^62, the numerator below 2^63: exact. The sign is
+// normalised before the reduction.
+Status add(Matrix& m1, const Matrix& m2) {
+  for (int r = 1; r <= m1.rows; ++r) {
+    for (int c = 1; c <= m1.columns; ++c) {
+      ExactFraction f = sum(m1.grid.num[r][c], m1.grid.den[r][c], m2.grid.num[r][c], m2.grid.den[r][c]);
+      if (f.den.isNegative()) {
+        f.num = -f.num;
+        f.den = -f.den;
+      }
+      if (const Status s = reduceAndStore(f, m1.grid, r, c); s != Status::Ok) return s;
+    }
+  }
+  return Status::Ok;
+}
+
+// Difference: matrix 2's numerators negated in place over rows 1 to rows1 and
+// columns 1 to cols2 (each negation a store: -2147483648 has none), then the sum.
+Status subtract(Matrix& m1, Matrix& m2) {
+  for (int r = 1; r <= m1.rows; ++r) {
+    for (int c = 1; c <= m2.columns; ++c) {
+      if (const Status s = negate(m2.grid.num[r][c]); s != Status::Ok) return s;
+    }
+  }
+  return add(m1, m2);
+}
+
+// Scalar multiple: each cell of matrix 1 times matrix 2's cell [1][1],
+// (nA*nS)/(dA*dS), each product below 2^62; reduced, no sign normalisation.
+Status scale(Matrix& m1, const Matrix& m2) {
+  const Fraction factor = m2.grid.cell(1, 1);
+  for (int r = 1; r <= m1.rows; ++r) {
+    for (int c = 1; c <= m1.columns; ++c) {
+      if (const Status s = reduceAndStore(product(m1.grid.cell(r, c), factor), m1.grid, r, c); s != Status::Ok) {
+        return s;
+      }
+    }
+  }
+  return Status::Ok;
+}
+
+// One accumulation of a product cell: the running sum n/d becomes
+// (tn*d + td*n)/(td*d), a zero numerator taking the denominator 1, then it is
+// reduced and stored. tn and td are below 2^62 in magnitude, so each product
+// is below 2^93 and the sum below 2^94: exact as ExactInt.
+Status accumulate(std::int64_t tn, std::int64_t td, Fraction& running) {
+  ExactFraction next{ExactInt::product(tn, running.den) + ExactInt::product(td, running.num),
+                     ExactInt::product(td, running.den)};
+  if (next.num.isZero()) next.den = 1;
+  reduce(next, Bound::Denominator, BoundSign::Kept);
+  return store(next, running);
+}
+
+// Product: each cell (i, j) of a third grid starts at 0/1 and accumulates the
+// terms tn/td = nA(i,k)*nB(k,j) / dA(i,k)*dB(k,j), k = 1 ... cols1, each
+// exact in 64 bits and neither reduced nor stored; the running sum is stored
+// after each term. The finished rows1 x cols2 block is copied into matrix 1.
+Status multiply(Matrix& m1, const Matrix& m2) {
+  FractionGrid productGrid;
+  for (int i = 1; i <= m1.rows; ++i) {
+    for (int j = 1; j <= m2.columns; ++j) {
+      Fraction running{0, 1};
+      productGrid.set(i, j, running);
+      for (int k = 1; k <= m1.columns; ++k) {
+        const std::int64_t tn = std::int64_t{m1.grid.num[i][k]} * m2.grid.num[k][j];
+        const std::int64_t td = std::int64_t{m1.grid.den[i][k]} * m2.grid.den[k][j];
+        if (const Status s = accumulate(tn, td, running); s != Status::Ok) return s;
+        productGrid.set(i, j, running);
+      }
+    }
+  }
+  for (int i = 1; i <= m1.rows; ++i) {
+    for (int j = 1; j <= m2.columns; ++j) m1.grid.set(i, j, productGrid.cell(i, j));
+  }
+  m1.columns = m2.columns;
+  return Status::Ok;
+}
+
+// Steps 1 to 6 up to the result text: reads both boxes, validates, computes
+// the chosen operation into matrix 1 and writes it. Returns false when it has
+// shown an error box instead. Kept out of line so that the input buffer and
+// the grids are gone before the result box opens: a command started inside
+// that box's message loop then stacks only the result text.
+[[gnu::noinline]] bool computeResult(Window& dialog, ResultText& result) {
+  // 1 to 3: both boxes read and counted, each into its own grid (a grid is
+  // cleared before its reading run), before any radio button is consulted.
+  InputText input;
+  Matrix m1, m2;
+  if (reportFailure(dialog, readOperand(dialog, kSontabyMatrix1Box, input, m1))) return false;
+  if (reportFailure(dialog, readOperand(dialog, kSontabyMatrix2Box, input, m2))) return false;
+
+  // 4: validation.
+  if (const char* message = validate(dialog, m1, m2)) {
+    showError(dialog, message, texts::kErrorCaption.c_str());
+    return false;
+  }
+
+  // 5: only the chosen operation runs; its result ends up in matrix 1.
+  Status status = Status::Ok;
+  if (dialog.isChecked(kSontabySumButton)) status = add(m1, m2);
+  else if (dialog.isChecked(kSontabyDifferenceButton)) status = subtract(m1, m2);
+  else if (dialog.isChecked(kSontabyScalarButton)) status = scale(m1, m2);
+  else if (dialog.isChecked(kSontabyProductButton)) status = multiply(m1, m2);
+  if (reportFailure(dialog, status)) return false;
+
+  // 6: rows1 x cols1 (cols2 after the product), nothing before or after it.
+  result.appendMatrix(m1.grid, m1.rows, m1.columns);
+  return true;
+}
+
+constexpr int kEditBoxes[] = {kSontabyMatrix1Box, kSontabyMatrix2Box};
+constexpr int kRadioButtons[] = {kSontabySumButton, kSontabyDifferenceButton, kSontabyScalarButton,
+                                 kSontabyProductButton};
+constexpr int kPushButtons[] = {kComputeButton};
+
+}  // namespace
+
+const ProgramInfo kSontabyInfo = {"sontaby", kEditBoxes, kRadioButtons, kPushButtons,
+                                  [] { return std::unique_ptr<CommandHandler>(new Sontaby); }};
+
+void Sontaby::onCommand(Window& dialog, int id) {
+  if (id == kComputeButton) compute(dialog);
+}
+
+// The compute command; all its storage is its own, made afresh each time.
+void Sontaby::compute(Window& dialog) {
+  ResultText result;
+  if (computeResult(dialog, result)) showResult(dialog, result);
+}
+
+}  // namespace matcalc
