@@ -99,7 +99,7 @@ U128 gcd(U128 a, U128 b) {
 
 // Quotient of an exact division (d divides n, d != 0).
 U128 divide(U128 n, U128 d) {
-  if (n.fits64()) return {0, n.lo / d.lo};
+  if (n.fits64() && d.fits64()) return {0, n.lo / d.lo};
   U128 quotient, remainder;
   for (unsigned bit = bitLength(n); bit-- > 0;) {
     remainder = shiftLeft(remainder, 1);

@@ -79,6 +79,11 @@ TEST(ExactInt, CommonFactorOfZero) {
   ExactInt zero2(0);
   ExactInt::divideByCommonFactor(minusTwelve, zero2);
   EXPECT_EQ(minusTwelve.toInt32(), -1);
+  // Zero against a value whose low 64 bits are all zero (2^80).
+  ExactInt zero3(0), wide = ExactInt::product(std::int64_t{1} << 40, std::int64_t{1} << 40);
+  ExactInt::divideByCommonFactor(zero3, wide);
+  EXPECT_TRUE(zero3.isZero());
+  EXPECT_EQ(wide.toInt32(), 1);
 }
 
 TEST(ExactInt, Int32RangeBoundaries) {
