@@ -12,6 +12,22 @@ ExactInt product4(std::int32_t w, std::int32_t x, std::int32_t y, std::int32_t z
   return ExactInt::product(std::int64_t{w} * x, std::int64_t{y} * z);
 }
 
+// Terms below 2^15 in magnitude make every product of four below 2^60, so
+// the step's formula is exact in 64-bit arithmetic; that is the common case.
+bool small(std::int32_t v) { return v > -32768 && v < 32768; }
+
+// N and D of one cell of the elimination step, exact.
+ExactFraction stepCell(std::int32_t p, std::int32_t dp, std::int32_t a, std::int32_t b, std::int32_t n,
+                       std::int32_t d, std::int32_t nk, std::int32_t dk) {
+  if (small(p) && small(dp) && small(a) && small(b) && small(n) && small(d) && small(nk) && small(dk)) {
+    const std::int64_t num = std::int64_t{p} * n * dk * b - std::int64_t{nk} * d * a * dp;
+    return {num, num == 0 ? 1 : std::int64_t{p} * d * dk * b};
+  }
+  ExactFraction cell{product4(p, n, dk, b) - product4(nk, d, a, dp), 1};
+  if (!cell.num.isZero()) cell.den = product4(p, d, dk, b);
+  return cell;
+}
+
 int firstNonzeroBelow(const FractionGrid& g, int row, int column, int rows) {
   for (int m = row + 1; m <= rows; ++m) {
     if (g.num[m][column] != 0) return m;
@@ -27,10 +43,7 @@ Status eliminationStep(FractionGrid& g, int pivotRow, int pivotCol, int target, 
   const std::int32_t a = g.num[target][pivotCol];
   const std::int32_t b = g.den[target][pivotCol];
   for (int c = 1; c <= width; ++c) {
-    const std::int32_t n = g.num[target][c], d = g.den[target][c];
-    const std::int32_t nk = g.num[pivotRow][c], dk = g.den[pivotRow][c];
-    ExactFraction cell{product4(p, n, dk, b) - product4(nk, d, a, dp), 1};
-    if (!cell.num.isZero()) cell.den = product4(p, d, dk, b);
+    ExactFraction cell = stepCell(p, dp, a, b, g.num[target][c], g.den[target][c], g.num[pivotRow][c], g.den[pivotRow][c]);
     reduce(cell, Bound::Numerator, BoundSign::SetAside);
     Fraction stored;
     if (const Status s = store(cell, stored); s != Status::Ok) return s;

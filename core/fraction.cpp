@@ -31,7 +31,16 @@ Status normaliseSign(Fraction& f) {
 
 Status negate(std::int32_t& term) { return store(-ExactInt(term), term); }
 
+namespace {
+
+// Below 2^31 in magnitude: a product of two is below 2^62, a sum of two such
+// products below 2^63, so they are exact in 64-bit arithmetic.
+bool within31Bits(std::int64_t v) { return v > -2147483648LL && v < 2147483648LL; }
+
+}  // namespace
+
 ExactFraction sum(std::int64_t a, std::int64_t b, std::int64_t c, std::int64_t d) {
+  if (within31Bits(a) && within31Bits(b) && within31Bits(c) && within31Bits(d)) return {a * d + c * b, b * d};
   return {ExactInt::product(a, d) + ExactInt::product(c, b), ExactInt::product(b, d)};
 }
 

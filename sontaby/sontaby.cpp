@@ -99,10 +99,9 @@ Status scale(Matrix& m1, const Matrix& m2) {
 // One accumulation of a product cell: the running sum n/d becomes
 // (tn*d + td*n)/(td*d), a zero numerator taking the denominator 1, then it is
 // reduced and stored. tn and td are below 2^62 in magnitude, so each product
-// is below 2^93 and the sum below 2^94: exact as ExactInt.
+// is below 2^93: exact as ExactInt.
 Status accumulate(std::int64_t tn, std::int64_t td, Fraction& running) {
-  ExactFraction next{ExactInt::product(tn, running.den) + ExactInt::product(td, running.num),
-                     ExactInt::product(td, running.den)};
+  ExactFraction next = sum(tn, td, running.num, running.den);
   if (next.num.isZero()) next.den = 1;
   reduce(next, Bound::Denominator, BoundSign::Kept);
   return store(next, running);

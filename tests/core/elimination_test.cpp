@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <initializer_list>
+#include <random>
 #include <vector>
 
 namespace matcalc {
@@ -58,6 +59,48 @@ TEST(EliminationStep, WideIntermediatesThatReduceIntoRangeAreExact) {
   FractionGrid g = grid({{{1073741824, 1}, {1, 1073741824}}, {{1073741824, 1}, {1, 536870912}}});
   ASSERT_EQ(eliminationStep(g, 1, 1, 2, 2), Status::Ok);
   expectRow(g, 2, {{0, 1}, {1, 1073741824}});
+}
+
+// The step's cell against the formula in native 128-bit arithmetic, reduced
+// by the greatest common divisor when |N| >= 2: terms on both sides of 2^15
+// (where the 64-bit evaluation stops) and up to the 32-bit limits.
+TEST(EliminationStep, AgreesWithWideArithmeticAcrossTermSizes) {
+  std::mt19937 rng(5);
+  const std::int32_t edges[] = {0, 1, -1, 2, 32767, -32767, 32768, -32768, 65536, 2147483647, -2147483647 - 1};
+  auto term = [&] {
+    switch (rng() % 3) {
+      case 0: return edges[rng() % std::size(edges)];
+      case 1: return static_cast<std::int32_t>(rng() % 65537) - 32768;
+      default: return static_cast<std::int32_t>(rng() % 21) - 10;
+    }
+  };
+  int inRange = 0;
+  for (int i = 0; i < 100000; ++i) {
+    const std::int32_t p = term(), dp = term(), a = term(), b = term(), n = term(), d = term(), nk = term(), dk = term();
+    if (p == 0) continue;
+    FractionGrid g = grid({{{p, dp}, {nk, dk}}, {{a, b}, {n, d}}});
+    const Status status = eliminationStep(g, 1, 1, 2, 2);
+    __int128 num = static_cast<__int128>(p) * n * dk * b - static_cast<__int128>(nk) * d * a * dp;
+    __int128 den = num == 0 ? 1 : static_cast<__int128>(p) * d * dk * b;
+    if (num <= -2 || num >= 2) {
+      __int128 x = num < 0 ? -num : num, y = den < 0 ? -den : den;
+      while (y != 0) {
+        const __int128 t = x % y;
+        x = y;
+        y = t;
+      }
+      num /= x;
+      den /= x;
+    }
+    const bool fits = num >= INT32_MIN && num <= INT32_MAX && den >= INT32_MIN && den <= INT32_MAX;
+    ASSERT_EQ(status, fits ? Status::Ok : Status::OutOfRange) << p << ' ' << dp << ' ' << a << ' ' << b << ' ' << n << ' ' << d << ' ' << nk << ' ' << dk;
+    if (fits) {
+      ++inRange;
+      ASSERT_EQ(g.num[2][2], static_cast<std::int32_t>(num));
+      ASSERT_EQ(g.den[2][2], static_cast<std::int32_t>(den));
+    }
+  }
+  EXPECT_GT(inRange, 10000);
 }
 
 TEST(RowSwap, ExchangesRowsAndCounts) {
