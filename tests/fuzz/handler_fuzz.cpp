@@ -60,11 +60,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
       const int box = program.editBoxes[commands.byte() % program.editBoxes.size()];
       dialog.setText(box, commands.text());
     } else if (op % 3 == 1) {
-      const std::uint8_t choice = commands.byte();
+      // One radio button of the group, or none.
+      const std::size_t pick = commands.byte() % (program.radioButtons.size() + 1);
       for (const int radio : program.radioButtons) dialog.setChecked(radio, false);
-      if (!program.radioButtons.empty() && choice % 4 != 0) {
-        dialog.setChecked(program.radioButtons[choice % program.radioButtons.size()], true);
-      }
+      if (pick < program.radioButtons.size()) dialog.setChecked(program.radioButtons[pick], true);
     } else {
       handler->onCommand(dialog, pickId(program, commands.byte()));
       for (const MessageRecord& box : dialog.messages()) {
