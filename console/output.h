@@ -1,13 +1,12 @@
 #pragma once
-// How matcalc prints a message box: its caption line, its text and a blank
-// line; one JSON object a line with --json; the text alone for a friendly form.
+// How matcalc prints a box it recorded: its GBK texts in UTF-8, in one of
+// the forms of box_text.h.
 #include <string>
 
+#include "box_text.h"
 #include "recording_window.h"
 
 namespace matcalc::console {
-
-enum class OutputForm { Plain, Json, TextOnly };
 
 std::string formatMessage(const MessageRecord& box, OutputForm form);
 
