@@ -95,16 +95,14 @@ class ActionParser {
   std::size_t next_ = 0;
 };
 
-const ProgramInfo& builtProgram(std::string_view name) {
-  bool known = false;
-  const ProgramInfo* info = findProgram(name, known);
-  if (!known) throw UsageError("unknown program '" + std::string(name) + "'");
-  if (info == nullptr) throw UsageError(std::string(name) + " is not built yet");
-  return *info;
+const ProgramInfo& namedProgram(std::string_view name) {
+  const ProgramInfo* program = findProgram(name);
+  if (program == nullptr) throw UsageError("unknown program '" + std::string(name) + "'");
+  return *program;
 }
 
 Invocation friendlyRun(const FriendlyForm& form, const std::vector<std::string>& files) {
-  Invocation run{&builtProgram(form.program), {}, false, true};
+  Invocation run{&namedProgram(form.program), {}, false, true};
   const std::size_t wanted = form.boxes.size();
   if (files.size() > wanted || (files.size() < wanted && !(form.filesOptional && files.empty()))) {
     throw UsageError("'" + std::string(form.word) + "' takes " + std::to_string(wanted) + " file(s)");
@@ -133,13 +131,15 @@ Invocation parseCommandLine(const std::vector<std::string>& args) {
     for (int k = 0; k <= operands && i + k < args.size(); ++k) words.push_back(args[i + k]);
     i += static_cast<std::size_t>(operands);
   }
-  if (words.empty()) throw UsageError("usage: matcalc PROGRAM ACTION... [--json] | matcalc det [FILE]");
+  if (words.empty()) throw UsageError(
+        "usage: matcalc dornikel|ravelle|sontaby|quendrel ACTION... [--json] | "
+        "matcalc det|inverse|adjugate|rank [FILE] | matcalc add|sub|mul|scale FILE1 FILE2");
 
   Invocation run;
   if (const FriendlyForm* form = findFriendlyForm(words[0])) {
     run = friendlyRun(*form, {words.begin() + 1, words.end()});
   } else {
-    run.program = &builtProgram(words[0]);
+    run.program = &namedProgram(words[0]);
     run.actions = ActionParser(*run.program, {words.begin() + 1, words.end()}).parse();
   }
   run.json = json;

@@ -10,17 +10,7 @@
 namespace matcalc::console {
 namespace {
 
-struct Entry {
-  std::string_view name;
-  const ProgramInfo* info;  // nullptr: not built yet
-};
-
-const std::array kPrograms = {
-    Entry{"dornikel", &kDornikelInfo},
-    Entry{"ravelle", &kRavelleInfo},
-    Entry{"sontaby", &kSontabyInfo},
-    Entry{"quendrel", &kQuendrelInfo},
-};
+const std::array kPrograms = {&kDornikelInfo, &kRavelleInfo, &kSontabyInfo, &kQuendrelInfo};
 
 constexpr int kMatrixBoxOnly[] = {kMatrixBox};
 constexpr int kSontabyBoxes[] = {kSontabyMatrix1Box, kSontabyMatrix2Box};
@@ -38,14 +28,10 @@ constexpr std::array kFriendlyForms = {
 
 }  // namespace
 
-const ProgramInfo* findProgram(std::string_view name, bool& known) {
-  for (const Entry& e : kPrograms) {
-    if (e.name == name) {
-      known = true;
-      return e.info;
-    }
+const ProgramInfo* findProgram(std::string_view name) {
+  for (const ProgramInfo* program : kPrograms) {
+    if (program->name == name) return program;
   }
-  known = false;
   return nullptr;
 }
 

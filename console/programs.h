@@ -7,9 +7,8 @@
 
 namespace matcalc::console {
 
-// The program named `name`; nullptr when there is none. `built` tells
-// whether a known program is part of this build.
-const ProgramInfo* findProgram(std::string_view name, bool& known);
+// The program named `name`; nullptr when there is none.
+const ProgramInfo* findProgram(std::string_view name);
 
 // A friendly form: `matcalc WORD FILE...` fills the edit boxes from the files,
 // checks one radio button (0 for none) and presses the compute button.
