@@ -24,9 +24,17 @@ Status store(const ExactFraction& value, Fraction& f) {
   return Status::Ok;
 }
 
+void normaliseSign(ExactFraction& f) {
+  if (!f.den.isNegative()) return;
+  f.num = -f.num;
+  f.den = -f.den;
+}
+
 Status normaliseSign(Fraction& f) {
   if (f.den >= 0) return Status::Ok;
-  return store(ExactFraction{-ExactInt(f.num), -ExactInt(f.den)}, f);
+  ExactFraction exact{f.num, f.den};
+  normaliseSign(exact);
+  return store(exact, f);
 }
 
 Status negate(std::int32_t& term) { return store(-ExactInt(term), term); }

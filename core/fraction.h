@@ -40,6 +40,7 @@ Status store(const ExactInt& value, std::int32_t& term);
 Status store(const ExactFraction& value, Fraction& f);
 
 // A negative denominator moves its sign to the numerator.
+void normaliseSign(ExactFraction& f);
 Status normaliseSign(Fraction& f);
 // Negates one stored term; -2147483648 has no 32-bit negation.
 Status negate(std::int32_t& term);

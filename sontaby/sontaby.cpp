@@ -61,10 +61,7 @@ Status add(Matrix& m1, const Matrix& m2) {
   for (int r = 1; r <= m1.rows; ++r) {
     for (int c = 1; c <= m1.columns; ++c) {
       ExactFraction f = sum(m1.grid.num[r][c], m1.grid.den[r][c], m2.grid.num[r][c], m2.grid.den[r][c]);
-      if (f.den.isNegative()) {
-        f.num = -f.num;
-        f.den = -f.den;
-      }
+      normaliseSign(f);
       if (const Status s = reduceAndStore(f, m1.grid, r, c); s != Status::Ok) return s;
     }
   }

@@ -55,15 +55,6 @@ Sample randomSample(std::mt19937& rng, int rows, int columns) {
   return s;
 }
 
-std::string matrixResult(const RationalMatrix& m) {
-  std::string text;
-  for (const auto& row : m) {
-    for (const Rational& q : row) text += cellText(q);
-    text += '\n';
-  }
-  return text;
-}
-
 // Size 1 to 20, small sizes more often: every size is met many times.
 // The inverse by Gauss-Jordan elimination of [A | I] (A not singular).
 RationalMatrix inverseOf(RationalMatrix a) {
@@ -92,31 +83,12 @@ RationalMatrix inverseOf(RationalMatrix a) {
   return inv;
 }
 
-// The adjugate: det times the inverse, or for a singular matrix entry (r, c)
-// as (-1)^(r+c) times the determinant without row c and column r.
+// The adjugate: det times the inverse, or by cofactors for a singular matrix.
 RationalMatrix adjugateOf(const RationalMatrix& a, const Rational& det) {
-  const std::size_t n = a.size();
-  if (det != 0) {
-    RationalMatrix adj = inverseOf(a);
-    for (auto& row : adj) {
-      for (Rational& q : row) q *= det;
-    }
-    return adj;
-  }
-  RationalMatrix adj(n, std::vector<Rational>(n));
-  for (std::size_t r = 0; r < n; ++r) {
-    for (std::size_t c = 0; c < n; ++c) {
-      RationalMatrix minor;
-      for (std::size_t i = 0; i < n; ++i) {
-        if (i == c) continue;
-        minor.emplace_back();
-        for (std::size_t j = 0; j < n; ++j) {
-          if (j != r) minor.back().push_back(a[i][j]);
-        }
-      }
-      adj[r][c] = determinant(minor);
-      if ((r + c) % 2 != 0) adj[r][c] = -adj[r][c];
-    }
+  if (det == 0) return adjugate(a);
+  RationalMatrix adj = inverseOf(a);
+  for (auto& row : adj) {
+    for (Rational& q : row) q *= det;
   }
   return adj;
 }
@@ -195,7 +167,7 @@ TEST(CrossCheck, RavelleInverseAndAdjugate) {
       continue;
     }
     const RationalMatrix result = inverse ? inverseOf(s.exact) : adjugateOf(s.exact, det);
-    ASSERT_EQ(boxes[0], (Box{Owner::None, "计算完毕", matrixResult(result)})) << text;
+    ASSERT_EQ(boxes[0], (Box{Owner::None, "计算完毕", matrixResultText(result)})) << text;
     tally.countExact(n);
   }
 }
@@ -221,7 +193,7 @@ TEST(CrossCheck, SontabyOperations) {
     if (operation == kSontabyProductButton) want = multiply(a.exact, b.exact);
     DialogDriver dialog(kSontabyInfo);
     dialog.type(kSontabyMatrix1Box, matrixText(a.typed)).type(kSontabyMatrix2Box, matrixText(b.typed)).check(operation);
-    expectExactOrRangeError(tally, rows, dialog.press(kComputeButton), {Owner::None, "计算完毕", matrixResult(want)},
+    expectExactOrRangeError(tally, rows, dialog.press(kComputeButton), {Owner::None, "计算完毕", matrixResultText(want)},
                             matrixText(a.typed) + "\n--\n" + matrixText(b.typed));
   }
 }

@@ -17,37 +17,6 @@ namespace {
 using namespace matcalc::testing;
 using Element = std::pair<std::int64_t, std::int64_t>;
 
-// The adjugate by its definition: entry (r, c) is (-1)^(r+c) times the
-// determinant of the matrix without row c and column r.
-RationalMatrix adjugateOf(const RationalMatrix& m) {
-  const std::size_t n = m.size();
-  RationalMatrix adj(n, std::vector<Rational>(n));
-  for (std::size_t r = 0; r < n; ++r) {
-    for (std::size_t c = 0; c < n; ++c) {
-      RationalMatrix minor;
-      for (std::size_t i = 0; i < n; ++i) {
-        if (i == c) continue;
-        minor.emplace_back();
-        for (std::size_t j = 0; j < n; ++j) {
-          if (j != r) minor.back().push_back(m[i][j]);
-        }
-      }
-      adj[r][c] = determinant(minor);
-      if ((r + c) % 2 != 0) adj[r][c] = -adj[r][c];
-    }
-  }
-  return adj;
-}
-
-std::string resultText(const RationalMatrix& m) {
-  std::string text;
-  for (const auto& row : m) {
-    for (const Rational& q : row) text += cellText(q);
-    text += '\n';
-  }
-  return text;
-}
-
 // The shown matrix read back: rows on lines, cells "n" or "n/d".
 RationalMatrix parseShown(const std::string& text) {
   RationalMatrix m;
@@ -99,7 +68,7 @@ TEST(RavelleProperty, ExactOrRangeError) {
     RationalMatrix m;
     const std::string typed = matrixText(randomMatrix(rng, trial, m));
     const Rational det = determinant(m);
-    const RationalMatrix adj = adjugateOf(m);
+    const RationalMatrix adj = adjugate(m);
     DialogDriver dialog(kRavelleInfo);
     dialog.type(kMatrixBox, typed);
 
@@ -109,7 +78,7 @@ TEST(RavelleProperty, ExactOrRangeError) {
       ++adjugates.outOfRange;
     } else {
       ++adjugates.exact;
-      ASSERT_EQ(adjBoxes[0], (Box{Owner::None, "计算完毕", resultText(adj)})) << typed;
+      ASSERT_EQ(adjBoxes[0], (Box{Owner::None, "计算完毕", matrixResultText(adj)})) << typed;
       const RationalMatrix shown = parseShown(adjBoxes[0].text);
       ASSERT_EQ(multiply(m, shown), scaledIdentity(m.size(), det)) << typed;  // A adj(A) = det(A) I
     }
@@ -129,7 +98,7 @@ TEST(RavelleProperty, ExactOrRangeError) {
       for (auto& row : expected) {
         for (Rational& q : row) q /= det;
       }
-      ASSERT_EQ(invBoxes[0], (Box{Owner::None, "计算完毕", resultText(expected)})) << typed;
+      ASSERT_EQ(invBoxes[0], (Box{Owner::None, "计算完毕", matrixResultText(expected)})) << typed;
     }
   }
   std::cout << "adjugates: " << adjugates.exact << " exact, " << adjugates.outOfRange << " range errors\n"

@@ -103,4 +103,37 @@ inline std::string cellText(const Rational& q) {
   return q.get_num().get_str() + "/" + q.get_den().get_str() + " ";
 }
 
+// The adjugate by its definition: entry (r, c) is (-1)^(r+c) times the
+// determinant of the matrix without row c and column r.
+inline RationalMatrix adjugate(const RationalMatrix& m) {
+  const std::size_t n = m.size();
+  RationalMatrix adj(n, std::vector<Rational>(n));
+  for (std::size_t r = 0; r < n; ++r) {
+    for (std::size_t c = 0; c < n; ++c) {
+      RationalMatrix minor;
+      for (std::size_t i = 0; i < n; ++i) {
+        if (i == c) continue;
+        minor.emplace_back();
+        for (std::size_t j = 0; j < n; ++j) {
+          if (j != r) minor.back().push_back(m[i][j]);
+        }
+      }
+      adj[r][c] = determinant(minor);
+      if ((r + c) % 2 != 0) adj[r][c] = -adj[r][c];
+    }
+  }
+  return adj;
+}
+
+// The result text of a matrix in lowest terms: each row's cell texts, then a
+// line feed.
+inline std::string matrixResultText(const RationalMatrix& m) {
+  std::string text;
+  for (const auto& row : m) {
+    for (const Rational& q : row) text += cellText(q);
+    text += '\n';
+  }
+  return text;
+}
+
 }  // namespace matcalc::testing
