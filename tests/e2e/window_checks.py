@@ -102,22 +102,67 @@ def dornikel_checks(c, work):
                 code == 0 and len(got) == 2 and got[1] == MATRIX_RESULT and got == expected,
                 f"exit {code}, got {got}, matcalc {expected}, stderr {err!r}")
 
-    shots = c.options.screenshots
+    screenshots(c, "dornikel", ["--text", "1004", "1/2 1/3 1/4\n1/3 1/4 1/5\n1/4 1/5 1/6"])
+
+
+def screenshots(c, program, args):
+    """PROGRAM-dialog.png with the texts typed and the choice made, and
+    PROGRAM-result.png with the result box over it."""
+    shots = os.path.abspath(c.options.screenshots)
     os.makedirs(shots, exist_ok=True)
-    dialog_png = os.path.join(os.path.abspath(shots), "dornikel-dialog.png")
-    result_png = os.path.join(os.path.abspath(shots), "dornikel-result.png")
+    dialog_png = os.path.join(shots, f"{program}-dialog.png")
+    result_png = os.path.join(shots, f"{program}-result.png")
     for png in (dialog_png, result_png):
         if os.path.exists(png):
             os.remove(png)
-    matrix = "1/2 1/3 1/4\n1/3 1/4 1/5\n1/4 1/5 1/6"
     code, got, err = c.guidriver(
-        "dornikel", ["--text", "1004", matrix, "--snap", "Z:" + dialog_png, "--snap-box", "Z:" + result_png,
-                     "--press", "1000"], snapshots=[dialog_png, result_png])
-    c.check("screenshots of the dialog with a matrix typed and of its result box",
-            code == 0 and got == c.matcalc("dornikel", ["--text", "1004", matrix, "--press", "1000"]) and
-            all(os.path.getsize(p) > 2000 for p in (dialog_png, result_png) if os.path.exists(p)) and
-            all(os.path.exists(p) for p in (dialog_png, result_png)),
+        program, args + ["--snap", "Z:" + dialog_png, "--snap-box", "Z:" + result_png, "--press", "1000"],
+        snapshots=[dialog_png, result_png])
+    c.check(f"{program}: screenshots of the dialog with its input and of the result box",
+            code == 0 and got == c.matcalc(program, args + ["--press", "1000"]) and
+            all(os.path.exists(p) and os.path.getsize(p) > 2000 for p in (dialog_png, result_png)),
             f"exit {code}, boxes {got}, stderr {err!r}")
+
+
+def nested_compute(c, program, first, second):
+    """The first result box (no owner) stays open; a second compute runs
+    inside its message loop and shows a box of its own; read again at the
+    end, the first box still shows its own text."""
+    args = ["--keep-open"] + first + ["--press", "1000"] + second + ["--press", "1000", "--close-boxes"]
+    code, got, err = c.guidriver(program, args)
+    boxes = c.matcalc(program, first + ["--press", "1000"] + second + ["--press", "1000"])
+    c.check(f"{program}: a second compute while the first result box is open shows a second box, "
+            "and the first box's text stays as it was",
+            code == 0 and len(boxes) == 2 and boxes[0] != boxes[1] and got == boxes + boxes,
+            f"exit {code}, got {got}, expected {boxes + boxes}, stderr {err!r}")
+
+
+def ravelle_checks(c, work):
+    nested_compute(c, "ravelle", ["--check", "1007", "--text", "1004", MATRIX], ["--text", "1004", "2 0\n0 4"])
+    c.expect("ravelle: no operation chosen is refused before anything is read", "ravelle",
+             ["--text", "1004", MATRIX, "--press", "1000"],
+             [{"owner": "dialog", "caption": "Error", "text": "请选择计算方式!"}])
+    screenshots(c, "ravelle", ["--text", "1004", "0 1 2\n1 0 3\n4 -3 8", "--check", "1007"])
+
+
+def sontaby_checks(c, work):
+    nested_compute(c, "sontaby", ["--check", "1007", "--text", "1006", MATRIX, "--text", "1004", MATRIX],
+                   ["--check", "1011"])
+    screenshots(c, "sontaby", ["--text", "1006", "1/2 1/3\n-3 4", "--text", "1004", "5 6\n7 8", "--check", "1011"])
+
+
+def quendrel_checks(c, work):
+    c.expect("quendrel: the start-up warning is the shorter text", "quendrel", ["--startup"],
+             [{"owner": "none", "caption": "使用说明", "text": "输完最后一行请不要换行，否则会计算错误!!"}])
+    code, got, err = c.guidriver("quendrel", ["--check", "1006"])
+    c.check("quendrel: the eigenvalue button cannot be chosen through the dialog",
+            code != 0 and "disabled" in err, f"exit {code}, boxes {got}, stderr {err!r}")
+    nested_compute(c, "quendrel", ["--check", "1005", "--text", "1004", MATRIX], ["--text", "1004", "1 1 1\n1 1 1\n1 1 2"])
+    screenshots(c, "quendrel", ["--text", "1004", "1 2 3\n4 5 6\n7 8 10", "--check", "1005"])
+
+
+PROGRAM_CHECKS = {"dornikel": dornikel_checks, "ravelle": ravelle_checks, "sontaby": sontaby_checks,
+                  "quendrel": quendrel_checks}
 
 
 def main():
@@ -129,10 +174,11 @@ def main():
     options = parser.parse_args()
     c = Checks(options)
     with tempfile.TemporaryDirectory() as work:
-        if os.path.exists(os.path.join(options.exe_dir, "Dornikel.exe")):
-            dornikel_checks(c, work)
-        else:
-            print("skipped: Dornikel.exe is not built")
+        for program, checks in PROGRAM_CHECKS.items():
+            if os.path.exists(os.path.join(options.exe_dir, program.capitalize() + ".exe")):
+                checks(c, work)
+            else:
+                print(f"skipped: {program.capitalize()}.exe is not built")
     print(f"window checks: {c.passed} passed, {c.failed} failed")
     return 1 if c.failed else 0
 

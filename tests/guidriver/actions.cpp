@@ -86,6 +86,8 @@ Action action(const std::wstring& option, const std::vector<std::wstring>& opera
   if (option == L"--press") return {Action::Kind::Press, parseId(operands[0]), {}};
   if (option == L"--snap") return {Action::Kind::Snap, 0, operands[0]};
   if (option == L"--snap-box") return {Action::Kind::SnapBox, 0, operands[0]};
+  if (option == L"--keep-open") return {Action::Kind::KeepOpen, 0, {}};
+  if (option == L"--close-boxes") return {Action::Kind::CloseBoxes, 0, {}};
   throw UsageError("unknown option '" + narrow(option) + "'");
 }
 
@@ -102,7 +104,7 @@ std::wstring editBoxText(const std::string& utf8Text) {
     }
     char32_t cp = n == 1 ? static_cast<unsigned char>(utf8Text[i]) : static_cast<unsigned char>(utf8Text[i]) & (0x7F >> n);
     for (std::size_t k = 1; k < n; ++k) cp = (cp << 6) | (static_cast<unsigned char>(utf8Text[i + k]) & 0x3F);
-    if (cp == U'\n') out += L'\r';
+    if (cp == U'\n' && (out.empty() || out.back() != L'\r')) out += L'\r';
     if (cp >= 0x10000) {
       out += static_cast<wchar_t>(0xD800 + ((cp - 0x10000) >> 10));
       out += static_cast<wchar_t>(0xDC00 + ((cp - 0x10000) & 0x3FF));

@@ -12,7 +12,10 @@ struct UsageError : std::runtime_error {
 };
 
 struct Action {
-  enum class Kind { Text, Check, Press, Snap, SnapBox };
+  // KeepOpen: from now on boxes without an owner stay open, so that later
+  // commands run inside their message loops; CloseBoxes: reads the boxes
+  // left open again (oldest first) and closes them.
+  enum class Kind { Text, Check, Press, Snap, SnapBox, KeepOpen, CloseBoxes };
   Kind kind;
   int id = 0;
   std::wstring text;  // Text: the edit box's contents (CR LF line ends); Snap*: a file
@@ -31,7 +34,8 @@ Run parseCommandLine(const std::vector<std::wstring>& args);
 
 // UTF-8 to UTF-16 as matcalc takes a text: each byte that does not start a
 // well-formed sequence becomes U+FFFD (shown as "?" in GBK), and each line
-// feed becomes carriage return and line feed.
+// feed not already after a carriage return becomes carriage return and line
+// feed.
 std::wstring editBoxText(const std::string& utf8);
 
 }  // namespace guidriver

@@ -123,6 +123,8 @@ std::vector<Box> CalculatorSession::apply(const Action& action) {
       break;
     }
     case Action::Kind::SnapBox: nextBoxSnapshot_ = action.text; break;
+    case Action::Kind::KeepOpen: keepOpen_ = true; break;
+    case Action::Kind::CloseBoxes: return closeOpenBoxes();
   }
   return settle();
 }
@@ -140,7 +142,9 @@ std::vector<Box> CalculatorSession::settle() {
     }
     trace("settle: dialog answered");
     std::vector<HWND> boxes = dialogWindows(process_.dwProcessId);
-    boxes.erase(std::remove(boxes.begin(), boxes.end(), dialog_), boxes.end());
+    boxes.erase(std::remove_if(boxes.begin(), boxes.end(),
+                               [&](HWND w) { return w == dialog_ || std::count(open_.begin(), open_.end(), w) != 0; }),
+                boxes.end());
     if (boxes.empty()) return shown;
     // Topmost first: the newest box. Read them oldest first, close them
     // newest first, since an older box's loop runs only after a nested one.
@@ -150,6 +154,15 @@ std::vector<Box> CalculatorSession::settle() {
       nextBoxSnapshot_.clear();
     }
     trace("boxes read");
+    if (keepOpen_) {
+      // Boxes the dialog does not own stay open; owned ones are closed.
+      for (auto it = boxes.rbegin(); it != boxes.rend(); ++it) {
+        if (GetWindow(*it, GW_OWNER) != dialog_) open_.push_back(*it);
+      }
+      boxes.erase(std::remove_if(boxes.begin(), boxes.end(), [&](HWND w) { return GetWindow(w, GW_OWNER) != dialog_; }),
+                  boxes.end());
+      if (boxes.empty()) return shown;
+    }
     for (const HWND box : boxes) closeBox(box);
     trace("boxes closed");
   }
@@ -181,8 +194,20 @@ void CalculatorSession::snapshot(HWND window, const std::wstring& file) {
   }
 }
 
+// The boxes left open, read again oldest first, then closed newest first
+// (an older box's loop runs only after a nested one has ended).
+std::vector<Box> CalculatorSession::closeOpenBoxes() {
+  std::vector<Box> again;
+  for (const HWND box : open_) again.push_back(readBox(box));
+  for (auto it = open_.rbegin(); it != open_.rend(); ++it) closeBox(*it);
+  open_.clear();
+  keepOpen_ = false;
+  return again;
+}
+
 DWORD CalculatorSession::close() {
   trace("closing");
+  closeOpenBoxes();
   PostMessageW(dialog_, WM_CLOSE, 0, 0);
   if (WaitForSingleObject(process_.hProcess, kStepTimeoutMs) != WAIT_OBJECT_0) {
     throw DriverError("the calculator did not end after WM_CLOSE");

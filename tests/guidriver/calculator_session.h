@@ -44,10 +44,13 @@ class CalculatorSession {
   Box readBox(HWND box);
   void closeBox(HWND box);
   void snapshot(HWND window, const std::wstring& file);
+  std::vector<Box> closeOpenBoxes();
 
   PROCESS_INFORMATION process_{};
   HWND dialog_ = nullptr;
   std::wstring nextBoxSnapshot_;
+  bool keepOpen_ = false;
+  std::vector<HWND> open_;  // boxes without an owner left open, oldest first
 };
 
 }  // namespace guidriver
