@@ -55,7 +55,7 @@ Status reduceAndStore(ExactFraction f, FractionGrid& g, int r, int c) {
 }
 
 // Sum: each cell nA/dA + nB/dB = (nA*dB + nB*dA)/(dA*dB). Each product of two
-// 32-bit terms is below 2^62, the numerator below 2^63: exact. The sign is
+// 32-bit terms is at most 2^62, the numerator at most 2^63: exact. The sign is
 // normalised before the reduction.
 Status add(Matrix& m1, const Matrix& m2) {
   for (int r = 1; r <= m1.rows; ++r) {
