@@ -146,6 +146,23 @@ def ravelle_checks(c, work):
 
 
 def sontaby_checks(c, work):
+    # Texts an edit box can hold that no matrix fits, in either box: one box,
+    # as matcalc shows, and the program still computes after it.
+    bad_inputs = {
+        "32767 characters in box 1006": ("1006", (b"1 " * 16384)[:32767]),
+        "binary bytes in box 1004": ("1004", bytes(b for b in range(1, 256)) * 4),
+    }
+    for name, (box, content) in bad_inputs.items():
+        path = os.path.join(work, "bad.txt")
+        with open(path, "wb") as f:
+            f.write(content)
+        args = ["--check", "1007", "--text-file", box, path, "--press", "1000",
+                "--text", "1006", MATRIX, "--text", "1004", MATRIX, "--press", "1000"]
+        code, got, err = c.guidriver("sontaby", args)
+        expected = c.matcalc("sontaby", args)
+        c.check(f"sontaby: bad input, {name}: one box, the same as matcalc's, then the program still computes",
+                code == 0 and len(got) == 2 and got[1]["owner"] == "none" and got == expected,
+                f"exit {code}, got {got}, matcalc {expected}, stderr {err!r}")
     nested_compute(c, "sontaby", ["--check", "1007", "--text", "1006", MATRIX, "--text", "1004", MATRIX],
                    ["--check", "1011"])
     screenshots(c, "sontaby", ["--text", "1006", "1/2 1/3\n-3 4", "--text", "1004", "5 6\n7 8", "--check", "1011"])
