@@ -17,4 +17,10 @@ struct ProgramInfo {
   std::unique_ptr<CommandHandler> (*makeHandler)();
 };
 
+// The makeHandler of a program whose handler is the class T.
+template <class T>
+std::unique_ptr<CommandHandler> makeHandler() {
+  return std::make_unique<T>();
+}
+
 }  // namespace matcalc

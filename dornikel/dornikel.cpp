@@ -32,8 +32,7 @@ constexpr int kPushButtons[] = {kComputeButton, kDornikelHelpButton};
 
 }  // namespace
 
-const ProgramInfo kDornikelInfo = {"dornikel", kEditBoxes, {}, kPushButtons,
-                                   [] { return std::unique_ptr<CommandHandler>(new Dornikel); }};
+const ProgramInfo kDornikelInfo = {"dornikel", kEditBoxes, {}, kPushButtons, makeHandler<Dornikel>};
 
 void Dornikel::onCommand(Window& dialog, int id) {
   if (id == kComputeButton) compute(dialog);

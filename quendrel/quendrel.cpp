@@ -37,8 +37,7 @@ constexpr int kPushButtons[] = {kComputeButton};
 
 }  // namespace
 
-const ProgramInfo kQuendrelInfo = {"quendrel", kEditBoxes, kRadioButtons, kPushButtons,
-                                   [] { return std::unique_ptr<CommandHandler>(new Quendrel); }};
+const ProgramInfo kQuendrelInfo = {"quendrel", kEditBoxes, kRadioButtons, kPushButtons, makeHandler<Quendrel>};
 
 void Quendrel::onCommand(Window& dialog, int id) {
   if (id == kComputeButton) compute(dialog);

@@ -24,8 +24,7 @@ constexpr int kPushButtons[] = {kComputeButton, kRavelleHelpButton};
 
 }  // namespace
 
-const ProgramInfo kRavelleInfo = {"ravelle", kEditBoxes, kRadioButtons, kPushButtons,
-                                  [] { return std::unique_ptr<CommandHandler>(new Ravelle); }};
+const ProgramInfo kRavelleInfo = {"ravelle", kEditBoxes, kRadioButtons, kPushButtons, makeHandler<Ravelle>};
 
 void Ravelle::onCommand(Window& dialog, int id) {
   if (id == kComputeButton) compute(dialog);

@@ -168,8 +168,7 @@ constexpr int kPushButtons[] = {kComputeButton};
 
 }  // namespace
 
-const ProgramInfo kSontabyInfo = {"sontaby", kEditBoxes, kRadioButtons, kPushButtons,
-                                  [] { return std::unique_ptr<CommandHandler>(new Sontaby); }};
+const ProgramInfo kSontabyInfo = {"sontaby", kEditBoxes, kRadioButtons, kPushButtons, makeHandler<Sontaby>};
 
 void Sontaby::onCommand(Window& dialog, int id) {
   if (id == kComputeButton) compute(dialog);
