@@ -156,4 +156,16 @@ int columnCount(std::string_view text, int rows) {
   return count;
 }
 
+Status readRectangularMatrix(std::string_view text, FractionGrid& grid, int& rows, int& columns) {
+  const ReadResult read = readMatrix(text, grid);
+  if (read.status != Status::Ok) return read.status;
+  // Each element the column count counts is one that the run stored on the
+  // first line, at most 20; the test guards the tables all the same.
+  const int count = columnCount(text, read.rows);
+  if (count > kMaxSide) return Status::TooLarge;
+  rows = read.rows;
+  columns = count;
+  return Status::Ok;
+}
+
 }  // namespace matcalc

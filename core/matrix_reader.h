@@ -26,4 +26,8 @@ ReadResult readMatrix(std::string_view text, FractionGrid& grid);
 // at its first digit.
 int columnCount(std::string_view text, int rows);
 
+// A rectangular matrix: the reading run, then the column count of the same
+// text. `rows` and `columns` are set only when reading succeeds.
+Status readRectangularMatrix(std::string_view text, FractionGrid& grid, int& rows, int& columns);
+
 }  // namespace matcalc

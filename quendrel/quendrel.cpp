@@ -60,17 +60,11 @@ void Quendrel::compute(Window& dialog) {
 }
 
 // Reads the edit box into the grid: the row count of the reading run and the
-// column count of its first line. A reading run that succeeds stores at most
-// 20 elements a line, and each element the column count counts is one that
-// the run stored, so both counts stay within the grid.
+// column count of its first line.
 bool Quendrel::readMatrixText(Window& dialog) {
   InputText input;
   if (reportFailure(dialog, input.read(dialog, kMatrixBox))) return false;
-  const ReadResult read = readMatrix(input.text(), grid_);
-  if (reportFailure(dialog, read.status)) return false;
-  rows_ = read.rows;
-  columns_ = columnCount(input.text(), rows_);
-  return true;
+  return !reportFailure(dialog, readRectangularMatrix(input.text(), grid_, rows_, columns_));
 }
 
 // The diagonal needs a square matrix; the rank or the diagonal must be chosen.

@@ -20,13 +20,7 @@ struct Matrix {
 // reading run on it into the matrix and counts the columns of the same text.
 Status readOperand(Window& dialog, int id, InputText& input, Matrix& m) {
   if (const Status s = input.read(dialog, id); s != Status::Ok) return s;
-  const ReadResult read = readMatrix(input.text(), m.grid);
-  if (read.status != Status::Ok) return read.status;
-  m.rows = read.rows;
-  m.columns = columnCount(input.text(), m.rows);
-  // The first line counts no more elements than the reader stored on it (at
-  // most 20); the test only guards the tables.
-  return m.columns <= kMaxSide ? Status::Ok : Status::TooLarge;
+  return readRectangularMatrix(input.text(), m.grid, m.rows, m.columns);
 }
 
 // The validation tests in their order; the message of the first that fails,
