@@ -14,7 +14,7 @@ void BM_ReductionByCommonFactor(benchmark::State& state) {
   for (auto _ : state) {
     std::int64_t num = 2147483629;
     benchmark::DoNotOptimize(num);
-    ExactFraction f{num, std::int64_t{2147483647}};
+    Fraction f{num, 2147483647};
     reduce(f, Bound::Denominator, BoundSign::SetAside);
     benchmark::DoNotOptimize(f);
   }
@@ -30,7 +30,7 @@ void BM_ReductionByTrialDivision(benchmark::State& state) {
   for (int i = 0; i < kRepeats; ++i) {
     std::int64_t num = 2147483629;
     benchmark::DoNotOptimize(num);
-    ExactFraction f{num, std::int64_t{2147483647}};
+    Fraction f{num, 2147483647};
     reduce(f, Bound::Denominator, BoundSign::SetAside);
     benchmark::DoNotOptimize(f);
   }

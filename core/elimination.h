@@ -16,7 +16,7 @@ enum class PivotRepair { RowSwap, RowAddition };
 //   N = p*n*dk*b - nk*d*a*dp,  D = p*d*dk*b
 // (p/dp the pivot, nk/dk the pivot row's cell, a/b the target's cell in the
 // pivot column as it was before the step), with D = 1 when N = 0, reduced on N
-// with its sign set aside. N and D are exact (below 2^125), then stored.
+// with its sign set aside, and stored.
 Status eliminationStep(FractionGrid& g, int pivotRow, int pivotCol, int target, int width);
 
 void swapRows(FractionGrid& g, int a, int b, int width);
@@ -32,7 +32,8 @@ Status addRow(FractionGrid& g, int from, int to, int width);
 Status forwardEliminate(FractionGrid& g, int rows, int width, PivotRepair repair, int& swaps);
 
 // Product of the diagonal cells [1][1] ... [n][n], reduced on its denominator
-// (sign set aside) after each factor.
+// (sign set aside) after each factor, each partial product stored at the
+// grid's width.
 Status diagonalProduct(const FractionGrid& g, int n, Fraction& product);
 
 }  // namespace matcalc

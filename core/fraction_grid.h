@@ -2,7 +2,6 @@
 // The fraction grid: numerators and denominators of up to 20 x 20 cells,
 // addressed [row][column] from 1; row 0 and column 0 are never used.
 #include <array>
-#include <cstdint>
 
 #include "fraction.h"
 
@@ -12,19 +11,28 @@ inline constexpr int kMaxSide = 20;
 inline constexpr int kGridSide = kMaxSide + 1;
 
 struct FractionGrid {
-  using Table = std::array<std::array<std::int32_t, kGridSide>, kGridSide>;
+  using Table = std::array<std::array<Integer, kGridSide>, kGridSide>;
   Table num{};
   Table den{};
+  // How wide the terms stored in it may be: 32 bits for a matrix read from a
+  // text with a zero denominator.
+  TermWidth width = TermWidth::Unbounded;
 
   Fraction cell(int r, int c) const { return {num[r][c], den[r][c]}; }
-  void set(int r, int c, Fraction f) {
-    num[r][c] = f.num;
-    den[r][c] = f.den;
+  // Stores f in cell [r][c] when its terms fit the grid's width.
+  Status store(int r, int c, Fraction f) {
+    if (const Status s = fits(f, width); s != Status::Ok) return s;
+    num[r][c] = std::move(f.num);
+    den[r][c] = std::move(f.den);
+    return Status::Ok;
   }
   // Every usable cell becomes 0/1, so a cell that a text does not fill is 0.
   void clear() {
     for (int r = 1; r <= kMaxSide; ++r) {
-      for (int c = 1; c <= kMaxSide; ++c) set(r, c, Fraction{0, 1});
+      for (int c = 1; c <= kMaxSide; ++c) {
+        num[r][c] = 0;
+        den[r][c] = 1;
+      }
     }
   }
 };

@@ -14,9 +14,9 @@ class MatrixReader {
   ReadResult run(std::string_view text) {
     for (const char ch : text) {
       const Status s = step(ch);
-      if (s != Status::Ok) return {s, rows_};
+      if (s != Status::Ok) return {s, rows_, zeroDenominator_};
     }
-    return {Status::Ok, rows_};
+    return {Status::Ok, rows_, zeroDenominator_};
   }
 
  private:
@@ -112,6 +112,7 @@ class MatrixReader {
   Status storeDenominator() {
     if (column_ > kMaxSide) return Status::TooLarge;
     grid_.den[row_][column_] = accumulator_;
+    if (accumulator_ == 0) zeroDenominator_ = true;
     accumulator_ = 0;
     return Status::Ok;
   }
@@ -128,6 +129,7 @@ class MatrixReader {
   std::int32_t accumulator_ = 0;
   State state_ = State::Numerator;
   bool digitSeen_ = false;
+  bool zeroDenominator_ = false;
   int row_ = 1;
   int column_ = 1;
   int rows_ = 1;
@@ -137,7 +139,9 @@ class MatrixReader {
 
 ReadResult readMatrix(std::string_view text, FractionGrid& grid) {
   grid.clear();
-  return MatrixReader(grid).run(text);
+  const ReadResult read = MatrixReader(grid).run(text);
+  grid.width = read.zeroDenominator ? TermWidth::Int32 : TermWidth::Unbounded;
+  return read;
 }
 
 int columnCount(std::string_view text, int rows) {

@@ -11,13 +11,16 @@ namespace matcalc {
 
 struct ReadResult {
   Status status = Status::Ok;
-  int rows = 1;  // the row count: one more than the number of row advances
+  int rows = 1;                  // the row count: one more than the number of row advances
+  bool zeroDenominator = false;  // whether a denominator of 0 was stored
 };
 
 // Clears the grid (every cell 0/1) and reads the text into it. Stops with
 // Status::OutOfRange when a number leaves the 32-bit range, and with
 // Status::TooLarge when a 21st row begins or a 21st element of a line is
-// stored, whichever comes first in the text.
+// stored, whichever comes first in the text. A matrix with a zero denominator
+// is computed as typed, with 32-bit terms; so the grid's width becomes
+// TermWidth::Int32 when the run stores one, TermWidth::Unbounded otherwise.
 ReadResult readMatrix(std::string_view text, FractionGrid& grid);
 
 // The number of elements on the first line of the same text: with one row

@@ -23,8 +23,10 @@ Status determinant(FractionGrid& grid, int n, Fraction& det) {
   int swaps = 0;
   if (const Status s = forwardEliminate(grid, n, n, PivotRepair::RowSwap, swaps); s != Status::Ok) return s;
   if (const Status s = diagonalProduct(grid, n, det); s != Status::Ok) return s;
-  if (const Status s = normaliseSign(det); s != Status::Ok) return s;
-  return swaps % 2 != 0 ? negate(det.num) : Status::Ok;
+  normaliseSign(det);
+  if (const Status s = fits(det, grid.width); s != Status::Ok) return s;
+  if (swaps % 2 != 0) det.num = -det.num;
+  return fits(det, grid.width);
 }
 
 constexpr int kEditBoxes[] = {kMatrixBox};
@@ -54,7 +56,7 @@ void Dornikel::compute(Window& dialog) {
   ResultText text;
   text.append(kHeading.view());
   text.appendDecimal(det.num);
-  if (det.num != 0 && det.den != 1) {
+  if (!det.num.isZero() && !det.den.isOne()) {
     text.append("/");
     text.appendDecimal(det.den);
   }

@@ -21,11 +21,10 @@ Status normaliseAndReduce(FractionGrid& g, int rows, int columns) {
   for (int r = 1; r <= rows; ++r) {
     for (int c = 1; c <= columns; ++c) {
       Fraction f = g.cell(r, c);
-      if (const Status s = normaliseSign(f); s != Status::Ok) return s;
-      ExactFraction exact{f.num, f.den};
-      reduce(exact, Bound::Numerator, BoundSign::Kept);
-      if (const Status s = store(exact, f); s != Status::Ok) return s;
-      g.set(r, c, f);
+      normaliseSign(f);
+      if (const Status s = fits(f, g.width); s != Status::Ok) return s;
+      reduce(f, Bound::Numerator, BoundSign::Kept);
+      if (const Status s = g.store(r, c, std::move(f)); s != Status::Ok) return s;
     }
   }
   return Status::Ok;
@@ -46,16 +45,16 @@ void Quendrel::onCommand(Window& dialog, int id) {
 void Quendrel::compute(Window& dialog) {
   if (!readMatrixText(dialog) || !checkChoice(dialog)) return;
 
-  // The rank is counted on the matrix as read, which the elimination shown
-  // to the user changes in place.
-  FractionGrid asRead = grid_;
+  // The elimination shown to the user: rows added to a zero pivot's row,
+  // never exchanged, then every sign on its numerator and the cells reduced.
   int swaps = 0;
   if (reportFailure(dialog, forwardEliminate(grid_, rows_, columns_, PivotRepair::RowAddition, swaps))) return;
-
-  int rank = 0;
-  if (dialog.isChecked(kQuendrelRankButton) && reportFailure(dialog, rowRank(asRead, rows_, columns_, rank))) return;
-
   if (reportFailure(dialog, normaliseAndReduce(grid_, rows_, columns_))) return;
+
+  // Each of those steps changes rows by invertible row operations, so the
+  // eliminated matrix has the independent rows of the typed one, and most of
+  // its elimination is done already.
+  const int rank = dialog.isChecked(kQuendrelRankButton) ? rowRank(grid_, rows_, columns_) : 0;
   showResultText(dialog, rank);
 }
 
@@ -88,7 +87,7 @@ void Quendrel::showResultText(Window& dialog, int rank) {
   if (dialog.isChecked(kQuendrelEigenvalueButton)) {
     text.appendLineEnd();
     text.append(kDiagonalHeading.view());
-    for (int c = 1; c <= columns_; ++c) text.appendCell(grid_.cell(c, c));
+    for (int c = 1; c <= columns_; ++c) text.appendCell(grid_.num[c][c], grid_.den[c][c]);
   }
   if (dialog.isChecked(kQuendrelRankButton)) {
     text.appendLineEnd();

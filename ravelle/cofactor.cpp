@@ -1,14 +1,20 @@
 #include "cofactor.h"
 
+#include <utility>
+
 #include "elimination.h"
 
 namespace matcalc {
 namespace {
 
-// Columns j + 1 to n move one place left in rows 1 to n.
+// Columns j + 1 to n move one place left in rows 1 to n (column j ends up
+// last, among the leftovers).
 void strikeColumn(FractionGrid& g, int n, int j) {
   for (int r = 1; r <= n; ++r) {
-    for (int c = j; c < n; ++c) g.set(r, c, g.cell(r, c + 1));
+    for (int c = j; c < n; ++c) {
+      std::swap(g.num[r][c], g.num[r][c + 1]);
+      std::swap(g.den[r][c], g.den[r][c + 1]);
+    }
   }
 }
 
@@ -16,7 +22,10 @@ void strikeColumn(FractionGrid& g, int n, int j) {
 // outside the minor and stays where it is.
 void strikeRow(FractionGrid& g, int n, int i) {
   for (int c = 1; c < n; ++c) {
-    for (int r = i; r < n; ++r) g.set(r, c, g.cell(r + 1, c));
+    for (int r = i; r < n; ++r) {
+      std::swap(g.num[r][c], g.num[r + 1][c]);
+      std::swap(g.den[r][c], g.den[r + 1][c]);
+    }
   }
 }
 
@@ -34,11 +43,8 @@ Status cofactor(FractionGrid& grid, int n, int i, int j, FractionGrid& result) {
 
   Fraction value;  // 1/1 for the empty minor of a 1 x 1 matrix
   if (const Status s = diagonalProduct(grid, m, value); s != Status::Ok) return s;
-  if ((i + j) % 2 != 0) {
-    if (const Status s = negate(value.num); s != Status::Ok) return s;
-  }
-  result.set(j, i, value);
-  return Status::Ok;
+  if ((i + j) % 2 != 0) value.num = -value.num;
+  return result.store(j, i, std::move(value));
 }
 
 }  // namespace matcalc

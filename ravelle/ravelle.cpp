@@ -45,10 +45,11 @@ void Ravelle::compute(Window& dialog) {
   const ReadResult read = readMatrix(input_.text(), grid_);
   if (reportFailure(dialog, read.status)) return;
   n_ = read.rows;
+  result_.width = grid_.width;
 
   // 4, 5, 6. The determinant, kept for the division; 0 refuses the inverse.
   if (reportFailure(dialog, determinant())) return;
-  if (determinant_.num == 0 && !adjugateChosen) {
+  if (determinant_.num.isZero() && !adjugateChosen) {
     showError(dialog, kSingular.c_str(), kSingularCaption.c_str());
     return;
   }
@@ -71,7 +72,8 @@ Status Ravelle::determinant() {
   int swaps = 0;
   if (const Status s = forwardEliminate(grid_, n_, n_, PivotRepair::RowSwap, swaps); s != Status::Ok) return s;
   if (const Status s = diagonalProduct(grid_, n_, determinant_); s != Status::Ok) return s;
-  return swaps % 2 != 0 ? negate(determinant_.num) : Status::Ok;
+  if (swaps % 2 != 0) determinant_.num = -determinant_.num;
+  return fits(determinant_, grid_.width);
 }
 
 // Each cofactor consumes the grid, so the matrix is read again from the
@@ -92,11 +94,9 @@ Status Ravelle::divideByDeterminant() {
   const Fraction reciprocal{determinant_.den, determinant_.num};
   for (int r = 1; r <= n_; ++r) {
     for (int c = 1; c <= n_; ++c) {
-      ExactFraction quotient = product(result_.cell(r, c), reciprocal);
+      Fraction quotient = product(result_.cell(r, c), reciprocal);
       reduce(quotient, Bound::Denominator, BoundSign::SetAside);
-      Fraction stored;
-      if (const Status s = store(quotient, stored); s != Status::Ok) return s;
-      result_.set(r, c, stored);
+      if (const Status s = result_.store(r, c, std::move(quotient)); s != Status::Ok) return s;
     }
   }
   return Status::Ok;
@@ -106,8 +106,8 @@ Status Ravelle::normaliseSigns() {
   for (int r = 1; r <= n_; ++r) {
     for (int c = 1; c <= n_; ++c) {
       Fraction cell = result_.cell(r, c);
-      if (const Status s = normaliseSign(cell); s != Status::Ok) return s;
-      result_.set(r, c, cell);
+      normaliseSign(cell);
+      if (const Status s = result_.store(r, c, std::move(cell)); s != Status::Ok) return s;
     }
   }
   return Status::Ok;

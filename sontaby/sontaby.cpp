@@ -39,42 +39,39 @@ const char* validate(Window& dialog, const Matrix& m1, const Matrix& m2) {
 
 // Reduction as every operation of Sontaby makes it: on the denominator, its
 // sign kept (it runs only for a denominator of 2 or more); then the store,
-// which is where a value out of the 32-bit range is caught.
-Status reduceAndStore(ExactFraction f, FractionGrid& g, int r, int c) {
+// which is where a term too wide for the grid is caught.
+Status reduceAndStore(Fraction f, FractionGrid& g, int r, int c) {
   reduce(f, Bound::Denominator, BoundSign::Kept);
-  Fraction stored;
-  if (const Status s = store(f, stored); s != Status::Ok) return s;
-  g.set(r, c, stored);
-  return Status::Ok;
+  return g.store(r, c, std::move(f));
 }
 
-// Sum: each cell nA/dA + nB/dB = (nA*dB + nB*dA)/(dA*dB). Each product of two
-// 32-bit terms is at most 2^62, the numerator at most 2^63: exact. The sign is
-// normalised before the reduction.
+// Sum: each cell nA/dA + nB/dB = (nA*dB + nB*dA)/(dA*dB), the sign normalised
+// before the reduction.
 Status add(Matrix& m1, const Matrix& m2) {
   for (int r = 1; r <= m1.rows; ++r) {
     for (int c = 1; c <= m1.columns; ++c) {
-      ExactFraction f = sum(m1.grid.num[r][c], m1.grid.den[r][c], m2.grid.num[r][c], m2.grid.den[r][c]);
+      Fraction f = sum(m1.grid.num[r][c], m1.grid.den[r][c], m2.grid.num[r][c], m2.grid.den[r][c]);
       normaliseSign(f);
-      if (const Status s = reduceAndStore(f, m1.grid, r, c); s != Status::Ok) return s;
+      if (const Status s = reduceAndStore(std::move(f), m1.grid, r, c); s != Status::Ok) return s;
     }
   }
   return Status::Ok;
 }
 
 // Difference: matrix 2's numerators negated in place over rows 1 to rows1 and
-// columns 1 to cols2 (each negation a store: -2147483648 has none), then the sum.
+// columns 1 to cols2 (each negation a store: in 32 bits -2147483648 has
+// none), then the sum.
 Status subtract(Matrix& m1, Matrix& m2) {
   for (int r = 1; r <= m1.rows; ++r) {
     for (int c = 1; c <= m2.columns; ++c) {
-      if (const Status s = negate(m2.grid.num[r][c]); s != Status::Ok) return s;
+      if (const Status s = m2.grid.store(r, c, {-m2.grid.num[r][c], m2.grid.den[r][c]}); s != Status::Ok) return s;
     }
   }
   return add(m1, m2);
 }
 
 // Scalar multiple: each cell of matrix 1 times matrix 2's cell [1][1],
-// (nA*nS)/(dA*dS), each product below 2^62; reduced, no sign normalisation.
+// (nA*nS)/(dA*dS); reduced, no sign normalisation.
 Status scale(Matrix& m1, const Matrix& m2) {
   const Fraction factor = m2.grid.cell(1, 1);
   for (int r = 1; r <= m1.rows; ++r) {
@@ -88,36 +85,39 @@ Status scale(Matrix& m1, const Matrix& m2) {
 }
 
 // One accumulation of a product cell: the running sum n/d becomes
-// (tn*d + td*n)/(td*d), a zero numerator taking the denominator 1, then it is
-// reduced and stored. tn and td are below 2^62 in magnitude, so each product
-// is below 2^93: exact as ExactInt.
-Status accumulate(std::int64_t tn, std::int64_t td, Fraction& running) {
-  ExactFraction next = sum(tn, td, running.num, running.den);
+// (tn*d + td*n)/(td*d), a zero numerator taking the denominator 1; then it
+// is reduced and, like a stored term, must fit the width.
+Status accumulate(const Fraction& term, Fraction& running, TermWidth width) {
+  Fraction next = sum(term.num, term.den, running.num, running.den);
   if (next.num.isZero()) next.den = 1;
   reduce(next, Bound::Denominator, BoundSign::Kept);
-  return store(next, running);
+  if (const Status s = fits(next, width); s != Status::Ok) return s;
+  running = std::move(next);
+  return Status::Ok;
 }
 
-// Product: each cell (i, j) of a third grid starts at 0/1 and accumulates the
-// terms tn/td = nA(i,k)*nB(k,j) / dA(i,k)*dB(k,j), k = 1 ... cols1, each
-// exact in 64 bits and neither reduced nor stored; the running sum is stored
-// after each term. The finished rows1 x cols2 block is copied into matrix 1.
+// Product: each cell (i, j) of a third grid accumulates, from 0/1, the terms
+// nA(i,k)*nB(k,j) / dA(i,k)*dB(k,j), k = 1 ... cols1, each neither reduced
+// nor stored. The finished rows1 x cols2 block is copied into matrix 1, so
+// both matrices stay as read until the last term.
 Status multiply(Matrix& m1, const Matrix& m2) {
   FractionGrid productGrid;
   for (int i = 1; i <= m1.rows; ++i) {
     for (int j = 1; j <= m2.columns; ++j) {
       Fraction running{0, 1};
-      productGrid.set(i, j, running);
       for (int k = 1; k <= m1.columns; ++k) {
-        const std::int64_t tn = std::int64_t{m1.grid.num[i][k]} * m2.grid.num[k][j];
-        const std::int64_t td = std::int64_t{m1.grid.den[i][k]} * m2.grid.den[k][j];
-        if (const Status s = accumulate(tn, td, running); s != Status::Ok) return s;
-        productGrid.set(i, j, running);
+        const Status s = accumulate(product(m1.grid.cell(i, k), m2.grid.cell(k, j)), running, m1.grid.width);
+        if (s != Status::Ok) return s;
       }
+      productGrid.num[i][j] = std::move(running.num);
+      productGrid.den[i][j] = std::move(running.den);
     }
   }
   for (int i = 1; i <= m1.rows; ++i) {
-    for (int j = 1; j <= m2.columns; ++j) m1.grid.set(i, j, productGrid.cell(i, j));
+    for (int j = 1; j <= m2.columns; ++j) {
+      std::swap(m1.grid.num[i][j], productGrid.num[i][j]);
+      std::swap(m1.grid.den[i][j], productGrid.den[i][j]);
+    }
   }
   m1.columns = m2.columns;
   return Status::Ok;
@@ -135,6 +135,10 @@ Status multiply(Matrix& m1, const Matrix& m2) {
   Matrix m1, m2;
   if (reportFailure(dialog, readOperand(dialog, kSontabyMatrix1Box, input, m1))) return false;
   if (reportFailure(dialog, readOperand(dialog, kSontabyMatrix2Box, input, m2))) return false;
+  // A zero denominator in either text makes both matrices 32-bit, as typed.
+  if (m1.grid.width == TermWidth::Int32 || m2.grid.width == TermWidth::Int32) {
+    m1.grid.width = m2.grid.width = TermWidth::Int32;
+  }
 
   // 4: validation.
   if (const char* message = validate(dialog, m1, m2)) {

@@ -6,21 +6,34 @@
 
 #include <initializer_list>
 #include <random>
+#include <string>
 #include <vector>
 
 namespace matcalc {
 namespace {
 
-FractionGrid grid(std::initializer_list<std::initializer_list<Fraction>> rows) {
+// A grid of the given rows; TermWidth::Int32 for a text computed as typed,
+// with the range test at every store.
+FractionGrid grid(std::initializer_list<std::initializer_list<Fraction>> rows,
+                  TermWidth width = TermWidth::Unbounded) {
   FractionGrid g;
   g.clear();
   int r = 1;
   for (const auto& row : rows) {
     int c = 1;
-    for (const Fraction& f : row) g.set(r, c++, f);
+    for (const Fraction& f : row) EXPECT_EQ(g.store(r, c++, f), Status::Ok);
     ++r;
   }
+  g.width = width;
   return g;
+}
+
+std::string decimal(__int128 v) {
+  if (v == 0) return "0";
+  std::string digits;
+  const bool negative = v < 0;
+  for (; v != 0; v /= 10) digits.insert(digits.begin(), static_cast<char>('0' + (negative ? -(v % 10) : v % 10)));
+  return negative ? "-" + digits : digits;
 }
 
 void expectRow(const FractionGrid& g, int r, std::vector<Fraction> want) {
@@ -48,22 +61,25 @@ TEST(EliminationStep, FractionsAreReducedOnTheNumerator) {
   expectRow(g, 2, {{0, 1}, {1, 30}});
 }
 
-TEST(EliminationStep, ValueBeyond32BitsIsOutOfRange) {
-  FractionGrid g = grid({{{1, 1}, {65536, 1}}, {{65536, 1}, {1, 1}}});
+TEST(EliminationStep, ValueBeyond32BitsIsOutOfRangeOnlyAtThatWidth) {
+  FractionGrid g = grid({{{1, 1}, {65536, 1}}, {{65536, 1}, {1, 1}}}, TermWidth::Int32);
   EXPECT_EQ(eliminationStep(g, 1, 1, 2, 2), Status::OutOfRange);
+  FractionGrid wide = grid({{{1, 1}, {65536, 1}}, {{65536, 1}, {1, 1}}});
+  ASSERT_EQ(eliminationStep(wide, 1, 1, 2, 2), Status::Ok);
+  expectRow(wide, 2, {{0, 1}, {1 - 65536LL * 65536, 1}});
 }
 
 TEST(EliminationStep, WideIntermediatesThatReduceIntoRangeAreExact) {
   // 1/2^29 - (2^30 / 2^30) * (1/2^30): the denominator product is 2^89
   // before the reduction brings the cell back to 1/2^30.
-  FractionGrid g = grid({{{1073741824, 1}, {1, 1073741824}}, {{1073741824, 1}, {1, 536870912}}});
+  FractionGrid g = grid({{{1073741824, 1}, {1, 1073741824}}, {{1073741824, 1}, {1, 536870912}}}, TermWidth::Int32);
   ASSERT_EQ(eliminationStep(g, 1, 1, 2, 2), Status::Ok);
   expectRow(g, 2, {{0, 1}, {1, 1073741824}});
 }
 
 // The step's cell against the formula in native 128-bit arithmetic, reduced
-// by the greatest common divisor when |N| >= 2: terms on both sides of 2^15
-// (where the 64-bit evaluation stops) and up to the 32-bit limits.
+// by the greatest common divisor when |N| >= 2: terms of every size up to the
+// 32-bit limits, stored whole at unbounded width and range-tested at 32 bits.
 TEST(EliminationStep, AgreesWithWideArithmeticAcrossTermSizes) {
   std::mt19937 rng(5);
   const std::int32_t edges[] = {0, 1, -1, 2, 32767, -32767, 32768, -32768, 65536, 2147483647, -2147483647 - 1};
@@ -78,8 +94,10 @@ TEST(EliminationStep, AgreesWithWideArithmeticAcrossTermSizes) {
   for (int i = 0; i < 100000; ++i) {
     const std::int32_t p = term(), dp = term(), a = term(), b = term(), n = term(), d = term(), nk = term(), dk = term();
     if (p == 0) continue;
-    FractionGrid g = grid({{{p, dp}, {nk, dk}}, {{a, b}, {n, d}}});
+    FractionGrid g = grid({{{p, dp}, {nk, dk}}, {{a, b}, {n, d}}}, TermWidth::Int32);
+    FractionGrid wide = grid({{{p, dp}, {nk, dk}}, {{a, b}, {n, d}}});
     const Status status = eliminationStep(g, 1, 1, 2, 2);
+    ASSERT_EQ(eliminationStep(wide, 1, 1, 2, 2), Status::Ok);
     __int128 num = static_cast<__int128>(p) * n * dk * b - static_cast<__int128>(nk) * d * a * dp;
     __int128 den = num == 0 ? 1 : static_cast<__int128>(p) * d * dk * b;
     if (num <= -2 || num >= 2) {
@@ -92,6 +110,10 @@ TEST(EliminationStep, AgreesWithWideArithmeticAcrossTermSizes) {
       num /= x;
       den /= x;
     }
+    std::string wideNum, wideDen;
+    wide.num[2][2].appendDecimal(wideNum);
+    wide.den[2][2].appendDecimal(wideDen);
+    ASSERT_EQ(wideNum + '/' + wideDen, decimal(num) + '/' + decimal(den));
     const bool fits = num >= INT32_MIN && num <= INT32_MAX && den >= INT32_MIN && den <= INT32_MAX;
     ASSERT_EQ(status, fits ? Status::Ok : Status::OutOfRange) << p << ' ' << dp << ' ' << a << ' ' << b << ' ' << n << ' ' << d << ' ' << nk << ' ' << dk;
     if (fits) {
@@ -123,7 +145,7 @@ TEST(RowAddition, AddsTheRowBelowWithoutExchange) {
 
 TEST(RowAddition, ZeroDenominatorPivotEndsTheStep) {
   // 0/0 in the pivot: the addition gives 1*0 + 0*1 = 0, the step does nothing more.
-  FractionGrid g = grid({{{0, 0}, {1, 1}}, {{1, 1}, {2, 1}}});
+  FractionGrid g = grid({{{0, 0}, {1, 1}}, {{1, 1}, {2, 1}}}, TermWidth::Int32);
   int swaps = 0;
   ASSERT_EQ(forwardEliminate(g, 2, 2, PivotRepair::RowAddition, swaps), Status::Ok);
   expectRow(g, 1, {{0, 0}, {3, 1}});
@@ -141,7 +163,7 @@ TEST(RowAddition, PivotBeyondTheColumnsEndsTheStep) {
 }
 
 TEST(RowAddition, OverflowingSumIsOutOfRange) {
-  FractionGrid g = grid({{{0, 1}, {2147483647, 1}}, {{1, 1}, {1, 1}}});
+  FractionGrid g = grid({{{0, 1}, {2147483647, 1}}, {{1, 1}, {1, 1}}}, TermWidth::Int32);
   int swaps = 0;
   EXPECT_EQ(forwardEliminate(g, 2, 2, PivotRepair::RowAddition, swaps), Status::OutOfRange);
 }
@@ -174,8 +196,9 @@ TEST(DiagonalProduct, ReducesAfterEachFactor) {
   for (const ProductCase& c : cases) {
     FractionGrid g;
     g.clear();
+    g.width = TermWidth::Int32;
     const int n = static_cast<int>(c.diagonal.size());
-    for (int r = 1; r <= n; ++r) g.set(r, r, c.diagonal[r - 1]);
+    for (int r = 1; r <= n; ++r) ASSERT_EQ(g.store(r, r, c.diagonal[r - 1]), Status::Ok);
     Fraction got;
     ASSERT_EQ(diagonalProduct(g, n, got), c.status);
     if (c.status == Status::Ok) {

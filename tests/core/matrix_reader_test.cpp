@@ -35,7 +35,14 @@ TEST_P(ReaderTable, StoresTheListedCells) {
   EXPECT_EQ(read.rows, c.rows);
   FractionGrid expected;
   expected.clear();
-  for (const Cell& cell : c.cells) expected.set(cell.row, cell.column, cell.value);
+  bool zeroDenominator = false;
+  for (const Cell& cell : c.cells) {
+    ASSERT_EQ(expected.store(cell.row, cell.column, cell.value), Status::Ok);
+    zeroDenominator = zeroDenominator || cell.value.den.isZero();
+  }
+  // A stored zero denominator makes the matrix one of 32-bit terms.
+  EXPECT_EQ(read.zeroDenominator, zeroDenominator);
+  EXPECT_EQ(grid.width, zeroDenominator ? TermWidth::Int32 : TermWidth::Unbounded);
   for (int r = 1; r <= kMaxSide; ++r) {
     for (int col = 1; col <= kMaxSide; ++col) {
       EXPECT_EQ(grid.num[r][col], expected.num[r][col]) << "numerator [" << r << "][" << col << "]";

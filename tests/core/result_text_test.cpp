@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 
 #include "recording_window.h"
 #include "texts.h"
@@ -23,7 +24,7 @@ TEST(CellText, ThreeCases) {
   };
   for (const Case& c : cases) {
     ResultText text;
-    text.appendCell(c.value);
+    text.appendCell(c.value.num, c.value.den);
     EXPECT_EQ(text.view(), c.text);
   }
 }
@@ -31,10 +32,10 @@ TEST(CellText, ThreeCases) {
 TEST(MatrixText, RowsEndInBlankAndLineFeed) {
   FractionGrid g;
   g.clear();
-  g.set(1, 1, {1, 2});
-  g.set(1, 2, {0, 7});
-  g.set(2, 1, {-3, 1});
-  g.set(2, 2, {4, 1});
+  for (const auto& [r, c, value] : {std::tuple{1, 1, Fraction{1, 2}}, std::tuple{1, 2, Fraction{0, 7}},
+                                    std::tuple{2, 1, Fraction{-3, 1}}, std::tuple{2, 2, Fraction{4, 1}}}) {
+    ASSERT_EQ(g.store(r, c, value), Status::Ok);
+  }
   ResultText text;
   text.appendMatrix(g, 2, 2);
   EXPECT_EQ(text.view(), "1/2 0 \n-3 4 \n");
@@ -47,17 +48,22 @@ TEST(MatrixText, RowWithoutColumnsIsALineEnd) {
   EXPECT_EQ(text.view(), "\n");
 }
 
-TEST(MatrixText, LongestTwentyByTwentyFitsWhole) {
+// The text grows as needed: 400 cells of 1000-digit terms are shown whole.
+TEST(MatrixText, AnyLengthIsWrittenWhole) {
+  Integer big = 1;
+  for (int i = 0; i < 1000; ++i) big = big * 10;  // 10^1000: "1" and 1000 zeros
   FractionGrid g;
   for (int r = 1; r <= kMaxSide; ++r) {
-    for (int c = 1; c <= kMaxSide; ++c) g.set(r, c, {-2147483647 - 1, -2147483647 - 1});
+    for (int c = 1; c <= kMaxSide; ++c) ASSERT_EQ(g.store(r, c, {-big, big + 1}), Status::Ok);
   }
   ResultText text;
   text.appendMatrix(g, kMaxSide, kMaxSide);
   text.appendLineEnd();
-  for (int c = 1; c <= kMaxSide; ++c) text.appendCell(g.cell(c, c));
-  EXPECT_EQ(text.view().size(), 20u * (20u * 24u + 1u) + 1u + 20u * 24u);
-  EXPECT_EQ(text.view().substr(text.view().size() - 24), "-2147483648/-2147483648 ");
+  for (int c = 1; c <= kMaxSide; ++c) text.appendCell(g.num[c][c], g.den[c][c]);
+  const std::string cell = "-1" + std::string(1000, '0') + "/1" + std::string(999, '0') + "1 ";
+  EXPECT_EQ(text.view().size(), 20u * (20u * cell.size() + 1u) + 1u + 20u * cell.size());
+  EXPECT_EQ(text.view().substr(0, cell.size()), cell);
+  EXPECT_EQ(text.view().substr(text.view().size() - cell.size()), cell);
 }
 
 TEST(ShowResult, NoOwnerAndFinishedCaption) {

@@ -18,77 +18,77 @@ constexpr auto kFalseCaption = gbk("False !");
 constexpr auto kDornikelHelpCaption = gbk("LumoTamsoryv1.0使用说明");
 constexpr auto kRavelleHelpCaption = gbk("LumoRavellev1.0使用说明");
 
-// Reads a decimal integer in the 32-bit range, written without a plus sign
-// or leading zeros; advances `at` past it.
-bool readInteger(std::string_view text, std::size_t& at) {
+// Reads a decimal integer written without a plus sign or leading zeros, in
+// the 32-bit range unless `wide`; advances `at` past it.
+bool readInteger(std::string_view text, std::size_t& at, bool wide) {
   const std::size_t start = at;
   if (at < text.size() && text[at] == '-') ++at;
   const std::size_t digits = at;
   std::int64_t value = 0;
   while (at < text.size() && text[at] >= '0' && text[at] <= '9') {
-    value = value * 10 + (text[at] - '0');
-    if (value > 2147483648LL) return false;
+    if (value <= 2147483648LL) value = value * 10 + (text[at] - '0');
     ++at;
   }
   if (at == digits || (text[digits] == '0' && at - digits > 1)) return false;
   if (text[start] == '-' && value == 0) return false;
-  return text[start] == '-' ? value <= 2147483648LL : value <= 2147483647LL;
+  return wide || (text[start] == '-' ? value <= 2147483648LL : value <= 2147483647LL);
 }
 
 // n or n/d, with n not 0 when a denominator follows and d not 1.
-bool readValue(std::string_view text, std::size_t& at) {
+bool readValue(std::string_view text, std::size_t& at, bool wide) {
   const std::size_t start = at;
-  if (!readInteger(text, at)) return false;
+  if (!readInteger(text, at, wide)) return false;
   if (at >= text.size() || text[at] != '/') return true;
   if (text.substr(start, at - start) == "0") return false;
   ++at;
   const std::size_t den = at;
-  return readInteger(text, at) && text.substr(den, at - den) != "1";
+  return readInteger(text, at, wide) && text.substr(den, at - den) != "1";
 }
 
 // Cell texts, each "0 ", "n " or "n/d ", until a line feed or the end.
-bool readCells(std::string_view text, std::size_t& at) {
+bool readCells(std::string_view text, std::size_t& at, bool wide) {
   while (at < text.size() && text[at] != '\n') {
-    if (!readValue(text, at) || at >= text.size() || text[at] != ' ') return false;
+    if (!readValue(text, at, wide) || at >= text.size() || text[at] != ' ') return false;
     ++at;
   }
   return true;
 }
 
-bool isMatrixResult(std::string_view text) {
+bool isMatrixResult(std::string_view text, bool wide) {
   const std::string diagonalBlock = "\n" + std::string(kDiagonalHeading.view());
   const std::string rankBlock = "\n" + std::string(kRankHeading.view());
   // Rows of cells, each ended by a line feed (a row may have no cells).
   std::size_t at = 0;
   int rows = 0;
   while (at < text.size() && !text.substr(at).starts_with(diagonalBlock) && !text.substr(at).starts_with(rankBlock)) {
-    if (!readCells(text, at) || at >= text.size()) return false;
+    if (!readCells(text, at, wide) || at >= text.size()) return false;
     ++at;  // the line end
     ++rows;
   }
   if (rows == 0) return false;
   if (text.substr(at).starts_with(diagonalBlock)) {
     at += diagonalBlock.size();
-    if (!readCells(text, at)) return false;
+    if (!readCells(text, at, wide)) return false;
   }
   if (text.substr(at).starts_with(rankBlock)) {
     at += rankBlock.size();
-    if (!readInteger(text, at)) return false;
+    if (!readInteger(text, at, false)) return false;
   }
   return at == text.size();
 }
 
-bool isDeterminant(std::string_view text) {
+bool isDeterminant(std::string_view text, bool wide) {
   if (!text.starts_with(kDeterminantHeading.view())) return false;
   std::size_t at = kDeterminantHeading.size;
-  return readValue(text, at) && at == text.size();
+  return readValue(text, at, wide) && at == text.size();
 }
 
-bool isFixedError(const MessageRecord& box) {
+bool isFixedError(const MessageRecord& box, bool rangeError) {
   if (box.owner != Owner::Dialog) return false;
   if (box.caption == kFalseCaption.view()) return box.text == kSingular.view();
   if (box.caption != texts::kErrorCaption.view()) return false;
-  for (const std::string_view text : {texts::kOutOfRange.view(), texts::kTooLarge.view(), texts::kMatrixWrong.view(),
+  if (box.text == texts::kOutOfRange.view()) return rangeError;
+  for (const std::string_view text : {texts::kTooLarge.view(), texts::kMatrixWrong.view(),
                                       texts::kChooseOperation.view(), kChooseOperationBang.view()}) {
     if (box.text == text) return true;
   }
@@ -97,14 +97,14 @@ bool isFixedError(const MessageRecord& box) {
 
 }  // namespace
 
-bool isWellFormed(std::string_view program, const MessageRecord& box) {
-  if (isFixedError(box)) return true;
+bool isWellFormed(std::string_view program, const MessageRecord& box, Allowed allowed) {
+  if (isFixedError(box, allowed.rangeError)) return true;
   if (box.caption == kDornikelHelpCaption.view() || box.caption == kRavelleHelpCaption.view()) {
     return box.owner == Owner::None && box.text.size() > 100;
   }
   if (box.caption != texts::kResultCaption.view()) return false;
-  if (program == "dornikel") return box.owner == Owner::Dialog && isDeterminant(box.text);
-  return box.owner == Owner::None && isMatrixResult(box.text);
+  if (program == "dornikel") return box.owner == Owner::Dialog && isDeterminant(box.text, allowed.wideNumbers);
+  return box.owner == Owner::None && isMatrixResult(box.text, allowed.wideNumbers);
 }
 
 }  // namespace matcalc::fuzz

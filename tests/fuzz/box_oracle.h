@@ -1,13 +1,19 @@
 #pragma once
 // What a calculator may show: one of its fixed boxes, or a result text of
-// the expected form with every number inside the 32-bit range.
+// the expected form.
 #include <string_view>
 
 #include "recording_window.h"
 
 namespace matcalc::fuzz {
 
+// What the texts of one command allow.
+struct Allowed {
+  bool rangeError;    // a text has a number beyond 32 bits, or a zero denominator
+  bool wideNumbers;   // no text has a zero denominator: numbers of any size
+};
+
 // True when `box` is a box the program named `program` may show.
-bool isWellFormed(std::string_view program, const MessageRecord& box);
+bool isWellFormed(std::string_view program, const MessageRecord& box, Allowed allowed);
 
 }  // namespace matcalc::fuzz

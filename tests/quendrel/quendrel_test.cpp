@@ -11,6 +11,7 @@
 
 #include "command_line.h"
 #include "dialog_driver.h"
+#include "exact_reference.h"
 
 namespace matcalc {
 namespace {
@@ -155,28 +156,43 @@ TEST(Quendrel, NoChoiceIsRefusedWhateverTheText) {
 
 // Errors of reading and of computing end the command with one box owned by
 // the dialog.
+// Values beyond 32 bits: the reader's range error, the size error; after
+// reading, exact terms of any size; with a zero denominator in the text
+// (outside the matrix), the range error where a stored value leaves 32 bits.
 TEST(Quendrel, RangeAndSizeErrors) {
-  const std::pair<const char*, Box> cases[] = {
-      {"2147483648", testing::rangeErrorBox()},
-      {"1/2147483648 1", testing::rangeErrorBox()},
-      {"65536 1\n1 65536", testing::rangeErrorBox()},           // reads fine, eliminates out of range
-      {"0 2147483647\n1 1", testing::rangeErrorBox()},         // the repair's sum leaves 32 bits
-      {"-1 1\n1 2147483645/3", testing::rangeErrorBox()},      // normalising -2147483648/-3
-      {"1 1 1 1 1 1 1 1 1 1 1 1 1 1 1 1 1 1 1 1 1", testing::sizeErrorBox()},
-      {"1\n\n\n\n\n\n\n\n\n\n\n\n\n\n\n\n\n\n\n1\n", testing::sizeErrorBox()},
+  const Box range = testing::rangeErrorBox(), size = testing::sizeErrorBox();
+  const struct {
+    const char* text;
+    Box exact;
+    Box with32BitTerms;
+  } cases[] = {
+      {"2147483648", range, range},
+      {"1/2147483648 1", range, range},
+      // The elimination leaves 32 bits.
+      {"65536 1\n1 65536", resultBox("65536 1 \n0 4294967295/65536 \n\n矩阵的秩为2"), range},
+      // The repair's sum leaves 32 bits.
+      {"0 2147483647\n1 1", resultBox("1 2147483648 \n0 -2147483647 \n\n矩阵的秩为2"), range},
+      // Normalising -2147483648/-3.
+      {"-1 1\n1 2147483645/3", resultBox("-1 1 \n0 2147483648/3 \n\n矩阵的秩为2"), range},
+      {"1 1 1 1 1 1 1 1 1 1 1 1 1 1 1 1 1 1 1 1 1", size, size},
+      {"1\n\n\n\n\n\n\n\n\n\n\n\n\n\n\n\n\n\n\n1\n", size, size},
   };
-  for (const auto& [text, box] : cases) {
-    EXPECT_EQ(compute(text), std::vector<Box>{box}) << text;
-    EXPECT_EQ(compute(text, kQuendrelEigenvalueButton).size(), 1u) << text;
+  for (const auto& c : cases) {
+    EXPECT_EQ(compute(c.text), std::vector<Box>{c.exact}) << c.text;
+    EXPECT_EQ(compute(testing::withZeroDenominator(c.text)), std::vector<Box>{c.with32BitTerms}) << c.text;
+    EXPECT_EQ(compute(c.text, kQuendrelEigenvalueButton).size(), 1u) << c.text;
   }
 }
 
-// The rank counts on a copy of the matrix as typed: its elimination, with
-// row exchanges, can leave 32 bits where the one shown does not.
-TEST(Quendrel, RankOutOfRangeIsTheRangeError) {
-  const char* text = "0 46341 2\n65535 1 3\n1 65536 0";
-  EXPECT_EQ(compute(text, kQuendrelEigenvalueButton).at(0).owner, Owner::None);
-  EXPECT_EQ(compute(text), std::vector<Box>{testing::rangeErrorBox()});
+// The rank is exact with terms of any size, so it never ends a command in
+// the range error, not even in a text computed with 32-bit terms.
+TEST(Quendrel, RankIsNeverTheRangeError) {
+  for (const std::string text : {"0 46341 2\n65535 1 3\n1 65536 0", "0 46341 2 / \n65535 1 3\n1 65536 0"}) {
+    const std::vector<Box> boxes = compute(text);
+    ASSERT_EQ(boxes.size(), 1u) << text;
+    EXPECT_EQ(boxes[0].owner, Owner::None) << text;
+    EXPECT_TRUE(boxes[0].text.ends_with("\n\n矩阵的秩为3")) << boxes[0].text;
+  }
 }
 
 TEST(Quendrel, TwentyByTwentyIsAccepted) {

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "dialog_driver.h"
+#include "exact_reference.h"
 #include "recording_window.h"
 #include "texts.h"
 
@@ -100,24 +101,49 @@ TEST(Ravelle, SignsAndZeroDenominators) {
   });
 }
 
-TEST(Ravelle, ValuesOutOfRange) {
-  expectCases({
-      {"2147483648", kInv, rangeErrorBox()},                   // the reader
-      {"65536 0\n0 65536", kInv, rangeErrorBox()},             // the determinant
-      {"65536 0\n0 65536", kAdj, rangeErrorBox()},             // the determinant, also for the adjugate
+// Values beyond 32 bits: the reader's range error; after reading, exact
+// results; with a zero denominator in the text (outside the matrix), the
+// range error wherever a stored value leaves 32 bits.
+struct WideCase {
+  const char* typed;
+  int choice;
+  Box exact;
+  Box with32BitTerms;
+};
+
+TEST(Ravelle, ValuesBeyond32Bits) {
+  const WideCase cases[] = {
+      {"2147483648", kInv, rangeErrorBox(), rangeErrorBox()},  // the reader
+      // The determinant, also for the adjugate.
+      {"65536 0\n0 65536", kInv, result("1/65536 0 \n0 1/65536 \n"), rangeErrorBox()},
+      {"65536 0\n0 65536", kAdj, result("65536 0 \n0 65536 \n"), rangeErrorBox()},
       // The determinant fits, cofactor (1, 1) is 2^32.
-      {"1/65536 0 0\n0 65536 0\n0 0 65536", kAdj, rangeErrorBox()},
-      {"1/65536 0 0\n0 65536 0\n0 0 65536", kInv, rangeErrorBox()},
-      {"1/65536 0 0\n0 65536 0\n0 0 1", kInv, result("65536 0 0 \n0 1/65536 0 \n0 0 1 \n")},
+      {"1/65536 0 0\n0 65536 0\n0 0 65536", kAdj, result("4294967296 0 0 \n0 1 0 \n0 0 1 \n"), rangeErrorBox()},
+      {"1/65536 0 0\n0 65536 0\n0 0 65536", kInv, result("65536 0 0 \n0 1/65536 0 \n0 0 1/65536 \n"),
+       rangeErrorBox()},
+      {"1/65536 0 0\n0 65536 0\n0 0 1", kInv, result("65536 0 0 \n0 1/65536 0 \n0 0 1 \n"),
+       result("65536 0 0 \n0 1/65536 0 \n0 0 1 \n")},
       // The division into the inverse: -2 * 1073741825 does not fit.
-      {"1 2\n1/2 1073741826/1073741825", kInv, rangeErrorBox()},
-      {"1 2\n1/2 1073741826/1073741825", kAdj, result("1073741826/1073741825 -2 \n-1/2 1 \n")},
+      {"1 2\n1/2 1073741826/1073741825", kInv, result("1073741826 -2147483650 \n-1073741825/2 1073741825 \n"),
+       rangeErrorBox()},
+      {"1 2\n1/2 1073741826/1073741825", kAdj, result("1073741826/1073741825 -2 \n-1/2 1 \n"),
+       result("1073741826/1073741825 -2 \n-1/2 1 \n")},
       // -2 * 1073741824 just fits.
-      {"1 2\n1/2 1073741825/1073741824", kInv, result("1073741825 -2147483648 \n-536870912 1073741824 \n")},
+      {"1 2\n1/2 1073741825/1073741824", kInv, result("1073741825 -2147483648 \n-536870912 1073741824 \n"),
+       result("1073741825 -2147483648 \n-536870912 1073741824 \n")},
       // The sign normalisation of 1/-2147483648.
-      {"-2147483648", kInv, rangeErrorBox()},
-      {"-2147483647", kInv, result("-1/2147483647 \n")},
-  });
+      {"-2147483648", kInv, result("-1/2147483648 \n"), rangeErrorBox()},
+      {"-2147483647", kInv, result("-1/2147483647 \n"), result("-1/2147483647 \n")},
+  };
+  for (const WideCase& c : cases) {
+    for (const bool zeroDenominator : {false, true}) {
+      const std::string typed = zeroDenominator ? testing::withZeroDenominator(c.typed) : c.typed;
+      DialogDriver dialog(kRavelleInfo);
+      EXPECT_EQ(dialog.type(kMatrixBox, typed).check(c.choice).press(kComputeButton),
+                std::vector<Box>{zeroDenominator ? c.with32BitTerms : c.exact})
+          << typed << " with " << c.choice;
+    }
+  }
 }
 
 std::string lines(int count, const std::string& line) {
@@ -206,7 +232,9 @@ TEST(Ravelle, EachCommandStartsFromItsOwnText) {
   EXPECT_EQ(dialog.type(kMatrixBox, "1 2\n2 4").press(kComputeButton), std::vector<Box>{kSingularBox});
   EXPECT_EQ(dialog.type(kMatrixBox, "1 2\n3 4").press(kComputeButton), std::vector<Box>{result("-2 1 \n3/2 -1/2 \n")});
   EXPECT_EQ(dialog.check(kAdj).press(kComputeButton), std::vector<Box>{result("4 -2 \n-3 1 \n")});
-  EXPECT_EQ(dialog.type(kMatrixBox, "65536 0\n0 65536").press(kComputeButton), std::vector<Box>{rangeErrorBox()});
+  EXPECT_EQ(dialog.type(kMatrixBox, "65536 0 / \n0 65536").press(kComputeButton), std::vector<Box>{rangeErrorBox()});
+  EXPECT_EQ(dialog.type(kMatrixBox, "65536 0\n0 65536").press(kComputeButton),
+            std::vector<Box>{result("65536 0 \n0 65536 \n")});
   EXPECT_EQ(dialog.type(kMatrixBox, "5").press(kComputeButton), std::vector<Box>{result("1 \n")});
 }
 

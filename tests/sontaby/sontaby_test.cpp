@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "dialog_driver.h"
+#include "exact_reference.h"
 #include "recording_window.h"
 #include "texts.h"
 
@@ -107,29 +108,47 @@ TEST(Sontaby, UnwrittenCellsAndZeroDenominators) {
 
 // Where the range test applies: each stored cell once reduced, each negation
 // of the difference, and the product's running sum but not its term.
+// Values beyond 32 bits after reading are exact. With a zero denominator in
+// either text (here matrix 2's, outside the matrix), the texts are computed
+// with 32-bit terms: every stored value is range-tested.
 TEST(Sontaby, RangeOfStoredValues) {
-  expectCases({
-      {"2147483646 -2147483647", "1 -1", kSum, result("2147483647 -2147483648 \n")},
-      {"2147483647", "1", kSum, rangeErrorBox()},
-      {"1/65536", "1/65537", kSum, rangeErrorBox()},
-      {"-2147483648", "1", kDifference, rangeErrorBox()},
-      {"-1", "2147483647", kDifference, result("-2147483648 \n")},
-      {"-1", "-2147483648", kDifference, rangeErrorBox()},  // the negation, though -1 + 2147483648 fits
-      {"0 0", "0 -2147483648", kDifference, rangeErrorBox()},
-      {"-1", "-2147483648", kSum, rangeErrorBox()},
-      {"-2147483648 2147483647", "1", kScalar, result("-2147483648 2147483647 \n")},
-      {"1 65536", "65536", kScalar, rangeErrorBox()},
-      {"1/65536", "1/65536", kScalar, rangeErrorBox()},
-      {"65536", "65536", kProduct, rangeErrorBox()},
-      {"2147483647 1", "1\n1", kProduct, rangeErrorBox()},
+  const Box range = rangeErrorBox();
+  const struct {
+    const char* matrix1;
+    const char* matrix2;
+    int radio;
+    Box exact;
+    Box with32BitTerms;
+  } cases[] = {
+      {"2147483646 -2147483647", "1 -1", kSum, result("2147483647 -2147483648 \n"),
+       result("2147483647 -2147483648 \n")},
+      {"2147483647", "1", kSum, result("2147483648 \n"), range},
+      {"1/65536", "1/65537", kSum, result("131073/4295032832 \n"), range},
+      {"-2147483648", "1", kDifference, result("-2147483649 \n"), range},
+      {"-1", "2147483647", kDifference, result("-2147483648 \n"), result("-2147483648 \n")},
+      // The negation, though -1 + 2147483648 fits.
+      {"-1", "-2147483648", kDifference, result("2147483647 \n"), range},
+      {"0 0", "0 -2147483648", kDifference, result("0 2147483648 \n"), range},
+      {"-1", "-2147483648", kSum, result("-2147483649 \n"), range},
+      {"-2147483648 2147483647", "1", kScalar, result("-2147483648 2147483647 \n"),
+       result("-2147483648 2147483647 \n")},
+      {"1 65536", "65536", kScalar, result("65536 4294967296 \n"), range},
+      {"1/65536", "1/65536", kScalar, result("1/4294967296 \n"), range},
+      {"65536", "65536", kProduct, result("4294967296 \n"), range},
+      {"2147483647 1", "1\n1", kProduct, result("2147483648 \n"), range},
       // Intermediates beyond 32 bits whose reduced value fits are exact.
-      {"65536/65536", "65536/65536", kSum, result("2 \n")},
-      {"65536/65536", "65536/65536", kDifference, result("0 \n")},
-      {"65536/65536", "65536/65536", kScalar, result("1 \n")},
-      {"65536/65536", "65536/65536", kProduct, result("1 \n")},
+      {"65536/65536", "65536/65536", kSum, result("2 \n"), result("2 \n")},
+      {"65536/65536", "65536/65536", kDifference, result("0 \n"), result("0 \n")},
+      {"65536/65536", "65536/65536", kScalar, result("1 \n"), result("1 \n")},
+      {"65536/65536", "65536/65536", kProduct, result("1 \n"), result("1 \n")},
       // The term 2^32/196608 is not tested; the running sum 65536/3 is.
-      {"65536/3 1", "65536/65536\n-21845", kProduct, result("1/3 \n")},
-  });
+      {"65536/3 1", "65536/65536\n-21845", kProduct, result("1/3 \n"), result("1/3 \n")},
+  };
+  for (const auto& c : cases) {
+    expectCases({{c.matrix1, c.matrix2, c.radio, c.exact}});
+    const std::string zeroDenominator = testing::withZeroDenominator(c.matrix2);
+    expectCases({{c.matrix1, zeroDenominator.c_str(), c.radio, c.with32BitTerms}});
+  }
 }
 
 std::string repeated(const std::string& piece, int times, const std::string& separator) {

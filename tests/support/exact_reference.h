@@ -3,6 +3,7 @@
 // with textbook algorithms that share nothing with the programs' code.
 #include <gmpxx.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <random>
 #include <string>
@@ -82,6 +83,16 @@ inline std::string matrixText(const std::vector<std::vector<std::pair<std::int64
     }
   }
   return text;
+}
+
+// The same text with a zero denominator stored outside the matrix it stands
+// for: " / " at the end of the first line stores 0/0 in the column after the
+// last, which neither the column count nor a square matrix looks at. Such a
+// text is computed as typed, with 32-bit terms and the range error.
+inline std::string withZeroDenominator(const std::string& text) {
+  std::string out = text;
+  out.insert(std::min(out.find('\n'), out.size()), " / ");
+  return out;
 }
 
 // A random element: small integers, small fractions or 32-bit-sized terms.

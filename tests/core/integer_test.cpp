@@ -1,0 +1,150 @@
+// Integer against the host's native 128-bit integers, on both sides of the
+// 64-bit boundary where its inline values give way to the library's: sums,
+// products, quotients, common divisors, order, the 32-bit range test and
+// the decimal form.
+#include "integer.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+#include <string>
+
+namespace matcalc {
+namespace {
+
+using I128 = __int128;
+
+// The Integer of a native value, built with the Integer operations
+// themselves from 32-bit pieces of its magnitude, most significant first.
+Integer integerOf(I128 v) {
+  const unsigned __int128 magnitude = v < 0 ? -static_cast<unsigned __int128>(v) : static_cast<unsigned __int128>(v);
+  Integer out = 0;
+  for (int shift = 96; shift >= 0; shift -= 32) {
+    out = out * Integer(std::int64_t{1} << 32) + Integer(static_cast<std::int64_t>((magnitude >> shift) & 0xFFFFFFFFu));
+  }
+  return v < 0 ? -out : out;
+}
+
+std::string decimal(I128 v) {
+  if (v == 0) return "0";
+  std::string digits;
+  const bool negative = v < 0;
+  for (; v != 0; v /= 10) digits.insert(digits.begin(), static_cast<char>('0' + (negative ? -(v % 10) : v % 10)));
+  return negative ? "-" + digits : digits;
+}
+
+std::string decimal(const Integer& v) {
+  std::string out;
+  v.appendDecimal(out);
+  return out;
+}
+
+// The value and its form: equal to the native value, and inline exactly
+// when it fits in 64 bits (equality compares the forms).
+void expectValue(const Integer& got, I128 want, const std::string& what) {
+  ASSERT_EQ(decimal(got), decimal(want)) << what;
+  ASSERT_EQ(got, integerOf(want)) << what;
+  if (want >= INT64_MIN && want <= INT64_MAX) {
+    ASSERT_EQ(got, Integer(static_cast<std::int64_t>(want))) << what;
+  }
+}
+
+std::int64_t randomTerm(std::mt19937_64& rng) {
+  const std::int64_t edges[] = {0, 1, -1, 2, INT64_MAX, INT64_MIN, INT64_MIN + 1, INT32_MAX, INT32_MIN,
+                                std::int64_t{1} << 62, -(std::int64_t{1} << 62), 3037000499, -3037000500};
+  switch (rng() % 5) {
+    case 0: return static_cast<std::int64_t>(rng() % 7) - 3;
+    case 1: return static_cast<std::int32_t>(rng());
+    case 2: return edges[rng() % std::size(edges)];
+    case 3: return std::int64_t{static_cast<std::int32_t>(rng())} * static_cast<std::int32_t>(rng() >> 1);
+    default: return static_cast<std::int64_t>(rng() >> (1 + rng() % 40)) * (rng() % 2 == 0 ? 1 : -1);
+  }
+}
+
+I128 gcd(I128 a, I128 b) {
+  if (a < 0) a = -a;
+  if (b < 0) b = -b;
+  while (b != 0) {
+    const I128 t = a % b;
+    a = b;
+    b = t;
+  }
+  return a;
+}
+
+TEST(Integer, ArithmeticMatchesNativeAcrossThe64BitBoundary) {
+  std::mt19937_64 rng(7);
+  for (int i = 0; i < 20000; ++i) {
+    const std::int64_t a = randomTerm(rng), b = randomTerm(rng), c = randomTerm(rng), d = randomTerm(rng);
+    const std::string what = std::to_string(a) + ' ' + std::to_string(b) + ' ' + std::to_string(c) + ' ' +
+                             std::to_string(d);
+    expectValue(Integer(a) + Integer(b), I128{a} + b, what);
+    expectValue(Integer(a) - Integer(b), I128{a} - b, what);
+    expectValue(-Integer(a), -I128{a}, what);
+    // Products of two terms reach 2^126; their difference leaves 64 bits and
+    // often comes back.
+    const Integer ab = Integer(a) * Integer(b), cd = Integer(c) * Integer(d);
+    expectValue(ab, I128{a} * b, what);
+    expectValue(ab - cd, I128{a} * b - I128{c} * d, what);
+    expectValue(-ab, -(I128{a} * b), what);
+    if (b != 0) expectValue(exactQuotient(ab, Integer(b)), I128{a}, what);
+    if (a != 0) expectValue(exactQuotient(ab, Integer(a)), I128{b}, what);
+    ASSERT_EQ(ab < cd, I128{a} * b < I128{c} * d) << what;
+    ASSERT_EQ(ab.isNegative(), I128{a} * b < 0) << what;
+  }
+}
+
+TEST(Integer, CommonDivisorLeavesLowestTerms) {
+  std::mt19937_64 rng(11);
+  for (int i = 0; i < 20000; ++i) {
+    const std::int64_t a = randomTerm(rng), b = randomTerm(rng), f = randomTerm(rng), g = randomTerm(rng);
+    const I128 x = I128{a} * f, y = I128{b} * g;
+    const Integer ex = Integer(a) * Integer(f), ey = Integer(b) * Integer(g);
+    const std::string what = std::to_string(a) + '*' + std::to_string(f) + ", " + std::to_string(b) + '*' +
+                             std::to_string(g);
+    const Integer common = gcd(ex, ey);
+    expectValue(common, gcd(x, y), what);
+    if (!common.isZero()) {
+      expectValue(exactQuotient(ex, common), x / gcd(x, y), what);
+      expectValue(exactQuotient(ey, common), y / gcd(x, y), what);
+    }
+  }
+}
+
+TEST(Integer, EdgesOfTheInlineForm) {
+  const Integer min(INT64_MIN);
+  expectValue(-min, -I128{INT64_MIN}, "-(-2^63)");
+  expectValue(exactQuotient(min, Integer(-1)), -I128{INT64_MIN}, "-2^63 / -1");
+  expectValue(gcd(min, Integer(0)), -I128{INT64_MIN}, "gcd(-2^63, 0)");
+  expectValue(gcd(min, min), -I128{INT64_MIN}, "gcd(-2^63, -2^63)");
+  expectValue(gcd(Integer(0), Integer(0)), 0, "gcd(0, 0)");
+  // A wide value against an inline one, and 0 divided by a wide one.
+  const Integer wide = min * Integer(3);
+  expectValue(gcd(wide, Integer(6)), 6, "gcd(-3 * 2^63, 6)");
+  expectValue(gcd(Integer(0), wide), 3 * -I128{INT64_MIN}, "gcd(0, -3 * 2^63)");
+  expectValue(exactQuotient(Integer(0), wide), 0, "0 / -3 * 2^63");
+  EXPECT_TRUE(Integer(0) < wide * Integer(-1));
+  EXPECT_TRUE(wide < Integer(INT64_MIN));
+}
+
+TEST(Integer, Int32RangeBoundaries) {
+  struct Case {
+    Integer value;
+    bool fits;
+  };
+  const Case cases[] = {
+      {0, true},
+      {2147483647, true},
+      {-2147483648LL, true},
+      {2147483648LL, false},
+      {-2147483649LL, false},
+      {INT64_MIN, false},
+      {Integer(65536) * Integer(65536), false},
+      {-Integer(-2147483648LL), false},
+      {Integer(INT64_MIN) * Integer(2) - Integer(INT64_MIN) * Integer(2), true},
+  };
+  for (const Case& c : cases) EXPECT_EQ(c.value.fitsInt32(), c.fits) << c.value;
+}
+
+}  // namespace
+}  // namespace matcalc
