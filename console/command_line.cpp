@@ -102,7 +102,9 @@ const ProgramInfo& namedProgram(std::string_view name) {
 }
 
 Invocation friendlyRun(const FriendlyForm& form, const std::vector<std::string>& files) {
-  Invocation run{&namedProgram(form.program), {}, false, true};
+  Invocation run;
+  run.program = &namedProgram(form.program);
+  run.textOnly = true;
   const std::size_t wanted = form.boxes.size();
   if (files.size() > wanted || (files.size() < wanted && !(form.filesOptional && files.empty()))) {
     throw UsageError("'" + std::string(form.word) + "' takes " + std::to_string(wanted) + " file(s)");
@@ -116,14 +118,23 @@ Invocation friendlyRun(const FriendlyForm& form, const std::vector<std::string>&
   return run;
 }
 
+Invocation onlyRequest(Invocation::Request request) {
+  Invocation run;
+  run.request = request;
+  return run;
+}
+
 }  // namespace
 
 Invocation parseCommandLine(const std::vector<std::string>& args) {
-  // --json may stand anywhere, except as the argument of an option.
+  // --json, --help, -h and --version may stand anywhere, except as the
+  // argument of an option.
   bool json = false;
   std::vector<std::string> words;
   for (std::size_t i = 0; i < args.size(); ++i) {
     const int operands = args[i] == "--text" || args[i] == "--text-file" ? 2 : args[i] == "--check" || args[i] == "--press" ? 1 : 0;
+    if (args[i] == "--help" || args[i] == "-h") return onlyRequest(Invocation::Request::Help);
+    if (args[i] == "--version") return onlyRequest(Invocation::Request::Version);
     if (args[i] == "--json") {
       json = true;
       continue;
@@ -131,9 +142,7 @@ Invocation parseCommandLine(const std::vector<std::string>& args) {
     for (int k = 0; k <= operands && i + k < args.size(); ++k) words.push_back(args[i + k]);
     i += static_cast<std::size_t>(operands);
   }
-  if (words.empty()) throw UsageError(
-        "usage: matcalc dornikel|ravelle|sontaby|quendrel ACTION... [--json] | "
-        "matcalc det|inverse|adjugate|rank [FILE] | matcalc add|sub|mul|scale FILE1 FILE2");
+  if (words.empty()) throw UsageError("missing a program or a friendly form");
 
   Invocation run;
   if (const FriendlyForm* form = findFriendlyForm(words[0])) {

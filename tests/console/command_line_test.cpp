@@ -1,10 +1,16 @@
 // matcalc's command line: actions in order, --json anywhere, texts verbatim,
-// and the usage errors that end with exit code 2.
+// the usage errors that end with exit code 2, and what goes to which stream.
 #include "command_line.h"
 
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <sstream>
+
+#include "programs.h"
+#include "run_matcalc.h"
+#include "usage.h"
+#include "version.h"
 
 namespace matcalc::console {
 namespace {
@@ -58,6 +64,42 @@ TEST(CommandLine, UsageErrors) {
       {"det", "a", "b"},
   };
   for (const auto& args : bad) EXPECT_THROW(parseCommandLine(args), UsageError) << ::testing::PrintToString(args);
+}
+
+TEST(Matcalc, ExitCodeAndStreams) {
+  struct Row {
+    std::vector<std::string> args;
+    int exitCode;
+    std::string out;          // exactly
+    bool errEmpty;
+  };
+  const std::string usage(kUsage);
+  const std::vector<Row> rows = {
+      {{"--help"}, 0, usage, true},
+      {{"-h"}, 0, usage, true},
+      {{"det", "--json", "--help"}, 0, usage, true},
+      {{"--version"}, 0, "matcalc " MATCALC_VERSION "\n", true},
+      {{"dornikel", "--text", "1004", "--help"}, 0, "", true},  // a text, not a request
+      {{"dornikel", "--text", "1004", "1 2\n3 4", "--press", "1000"}, 0, "计算完毕\n行列式的值为 -2\n\n", true},
+      {{}, 2, "", false},
+      {{"--frobnicate"}, 2, "", false},
+      {{"dornikel", "--press", "4242"}, 2, "", false},
+  };
+  for (const Row& row : rows) {
+    std::ostringstream out, err;
+    EXPECT_EQ(runMatcalc(row.args, out, err), row.exitCode) << ::testing::PrintToString(row.args);
+    EXPECT_EQ(out.str(), row.out) << ::testing::PrintToString(row.args);
+    EXPECT_EQ(err.str().empty(), row.errEmpty) << ::testing::PrintToString(row.args) << err.str();
+  }
+}
+
+TEST(Matcalc, UsageShowsAnExampleOfEveryForm) {
+  for (const ProgramInfo* program : allPrograms()) {
+    EXPECT_NE(kUsage.find("\n  matcalc " + std::string(program->name) + " "), std::string_view::npos) << program->name;
+  }
+  for (const FriendlyForm& form : allFriendlyForms()) {
+    EXPECT_NE(kUsage.find("\n  matcalc " + std::string(form.word) + " "), std::string_view::npos) << form.word;
+  }
 }
 
 }  // namespace
