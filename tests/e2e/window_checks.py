@@ -19,9 +19,11 @@ import time
 WARNING = {"owner": "none", "caption": "使用说明", "text": "输入完最后一行后请不要换行，否则会计算错误!!"}
 MATRIX = "1 2\n3 4"
 MATRIX_RESULT = {"owner": "dialog", "caption": "计算完毕", "text": "行列式的值为 -2"}
-# 8 + 2 x 32,764 + 1 = 65,537 bytes of GBK: read through a buffer of 65,535
-# bytes, the text would be cut before the character across its end and lose
-# the 4, and fit.
+# "1 2", CR LF, "3" and two blanks (8 bytes of GBK), 32,764 times "一" (2
+# bytes each) and "4": 65,537 bytes, the last "一" on bytes 65,535 and 65,536.
+# A narrow read of at most 65,535 bytes stops before that character, returns
+# 65,534 bytes, which fit, and loses the 4: a wrong result instead of the
+# size-error box.
 CUT_CHARACTER = ("1 2\n3  " + "一" * 32764 + "4").encode("utf-8")
 
 
@@ -94,7 +96,7 @@ def dornikel_checks(c, work):
         "binary bytes": bytes(b for b in range(1, 256)) * 4,
         "Chinese text": "行列式 一 二\n三 四 五\n矩阵".encode("utf-8") * 20,
         "21 rows": b"\n".join([b"1"] * 21),
-        "65,537 bytes of GBK, a double-byte character across the 65,534th byte": CUT_CHARACTER,
+        "65,537 bytes of GBK, a double-byte character on bytes 65,535 and 65,536": CUT_CHARACTER,
     }
     for name, content in bad_inputs.items():
         path = os.path.join(work, "bad.txt")
@@ -164,7 +166,7 @@ def sontaby_checks(c, work):
     bad_inputs = {
         "32767 characters in box 1006": ("1006", (b"1 " * 16384)[:32767]),
         "binary bytes in box 1004": ("1004", bytes(b for b in range(1, 256)) * 4),
-        "a double-byte character across the 65,534th byte in box 1006": ("1006", CUT_CHARACTER),
+        "65,537 bytes of GBK, a double-byte character on bytes 65,535 and 65,536, in box 1006": ("1006", CUT_CHARACTER),
     }
     for name, (box, content) in bad_inputs.items():
         path = os.path.join(work, "bad.txt")
