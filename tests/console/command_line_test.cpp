@@ -72,7 +72,7 @@ TEST(Matcalc, ExitCodeAndStreams) {
   struct Row {
     std::vector<std::string> args;
     int exitCode;
-    std::string out;          // exactly
+    std::string out;  // exactly
     bool errEmpty;
   };
   const std::string usage(kUsage);
@@ -102,8 +102,8 @@ TEST(Matcalc, FileLongerThanAnEditBoxHolds) {
   for (int i = 0; i < 32766; ++i) chinese += "一";
   std::string emoji;    // 65536 characters GBK lacks: 4 bytes of UTF-8 each, "?" in GBK
   for (int i = 0; i < 65536; ++i) emoji += "\xF0\x9F\x98\x80";
-  std::string blanks;
-  for (int i = 0; i < (1 << 19); ++i) blanks += "1 ";
+  std::string ones;     // 1 MiB
+  for (int i = 0; i < (1 << 19); ++i) ones += "1 ";
   struct Row {
     const char* name;
     std::string content;
@@ -114,7 +114,7 @@ TEST(Matcalc, FileLongerThanAnEditBoxHolds) {
       {"65534 bytes of GBK fit", "7 " + chinese, "行列式的值为 7\n"},
       {"65535 do not", "7 " + chinese + " ", tooLarge},
       {"characters that take four bytes each", emoji, tooLarge},
-      {"1 MiB", blanks, tooLarge},
+      {"1 MiB", ones, tooLarge},
   };
   const std::string path = ::testing::TempDir() + "long.txt";
   for (const Row& row : rows) {

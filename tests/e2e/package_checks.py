@@ -75,7 +75,8 @@ def main():
             with open(os.path.join(unpacked, name), "rb") as f:
                 return f.read()
 
-        sums = {name: digest for digest, name in (line.split("  ", 1) for line in content("SHA256SUMS").decode().splitlines())}
+        lines = content("SHA256SUMS").decode().splitlines()
+        sums = {name: digest for digest, name in (line.split("  ", 1) for line in lines)}
         c.check("SHA256SUMS holds the checksum of every other file, and each matches",
                 sorted(sums) == [n for n in FILES if n != "SHA256SUMS"] and
                 all(hashlib.sha256(content(name)).hexdigest() == digest for name, digest in sums.items()), sums)
