@@ -1,12 +1,12 @@
 #include "command_line.h"
 
 #include <algorithm>
-#include <fstream>
-#include <iostream>
-#include <iterator>
-#include <sstream>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
 
 #include "encoding.h"
+#include "input_text.h"
 #include "programs.h"
 
 namespace matcalc::console {
@@ -15,17 +15,34 @@ namespace {
 constexpr int kIdOk = 1;
 constexpr int kIdCancel = 2;
 
+// The most of a file that is read. Every character takes at most four bytes
+// in UTF-8 and at least one in the edit box's GBK, so the first 4 x 65,535
+// bytes of a longer file already make a text longer than an edit box holds,
+// which the size-error box refuses whatever follows; two bytes more for the
+// final line break that a friendly form drops. A file of any length then
+// costs no more memory than one of this size.
+constexpr std::size_t kMaxFileBytes = 4 * (InputText::kMaxTextBytes + 1) + 2;
+
+UsageError cannotRead(const std::string& path, int error) {
+  return UsageError("cannot read file '" + path + "': " + std::strerror(error));
+}
+
+// Reads a file ("-" for standard input) up to kMaxFileBytes. A path that
+// cannot be opened or read, such as a directory, is a usage error.
 std::string readFile(const std::string& path) {
-  std::ostringstream content;
-  if (path == "-") {
-    content << std::cin.rdbuf();
-    return content.str();
+  std::FILE* file = path == "-" ? stdin : std::fopen(path.c_str(), "rb");
+  if (file == nullptr) throw cannotRead(path, errno);
+  std::string content;
+  char chunk[16384];
+  std::size_t n = 0;
+  while (content.size() < kMaxFileBytes &&
+         (n = std::fread(chunk, 1, std::min(sizeof chunk, kMaxFileBytes - content.size()), file)) > 0) {
+    content.append(chunk, n);
   }
-  std::ifstream in(path, std::ios::binary);
-  if (!in) throw UsageError("cannot read file '" + path + "'");
-  content << in.rdbuf();
-  if (in.bad()) throw UsageError("cannot read file '" + path + "'");
-  return content.str();
+  const int error = std::ferror(file) ? errno : 0;
+  if (file != stdin) std::fclose(file);
+  if (error != 0) throw cannotRead(path, error);
+  return content;
 }
 
 // A text file ends with a line break; the edit box would not.
@@ -102,7 +119,9 @@ const ProgramInfo& namedProgram(std::string_view name) {
 }
 
 Invocation friendlyRun(const FriendlyForm& form, const std::vector<std::string>& files) {
-  Invocation run{&namedProgram(form.program), {}, false, true};
+  Invocation run;
+  run.program = &namedProgram(form.program);
+  run.textOnly = true;
   const std::size_t wanted = form.boxes.size();
   if (files.size() > wanted || (files.size() < wanted && !(form.filesOptional && files.empty()))) {
     throw UsageError("'" + std::string(form.word) + "' takes " + std::to_string(wanted) + " file(s)");
@@ -116,14 +135,23 @@ Invocation friendlyRun(const FriendlyForm& form, const std::vector<std::string>&
   return run;
 }
 
+Invocation onlyRequest(Invocation::Request request) {
+  Invocation run;
+  run.request = request;
+  return run;
+}
+
 }  // namespace
 
 Invocation parseCommandLine(const std::vector<std::string>& args) {
-  // --json may stand anywhere, except as the argument of an option.
+  // --json, --help, -h and --version may stand anywhere, except as the
+  // argument of an option.
   bool json = false;
   std::vector<std::string> words;
   for (std::size_t i = 0; i < args.size(); ++i) {
     const int operands = args[i] == "--text" || args[i] == "--text-file" ? 2 : args[i] == "--check" || args[i] == "--press" ? 1 : 0;
+    if (args[i] == "--help" || args[i] == "-h") return onlyRequest(Invocation::Request::Help);
+    if (args[i] == "--version") return onlyRequest(Invocation::Request::Version);
     if (args[i] == "--json") {
       json = true;
       continue;
@@ -131,9 +159,7 @@ Invocation parseCommandLine(const std::vector<std::string>& args) {
     for (int k = 0; k <= operands && i + k < args.size(); ++k) words.push_back(args[i + k]);
     i += static_cast<std::size_t>(operands);
   }
-  if (words.empty()) throw UsageError(
-        "usage: matcalc dornikel|ravelle|sontaby|quendrel ACTION... [--json] | "
-        "matcalc det|inverse|adjugate|rank [FILE] | matcalc add|sub|mul|scale FILE1 FILE2");
+  if (words.empty()) throw UsageError("missing a program or a friendly form");
 
   Invocation run;
   if (const FriendlyForm* form = findFriendlyForm(words[0])) {

@@ -21,14 +21,17 @@ struct Action {
 };
 
 struct Invocation {
+  enum class Request { Run, Help, Version };
+  Request request = Request::Run;  // Help and Version leave the rest empty
   const ProgramInfo* program = nullptr;
   std::vector<Action> actions;
   bool json = false;
   bool textOnly = false;  // a friendly form: print each box's text alone
 };
 
-// Reads `matcalc PROGRAM ACTION...` or a friendly form such as
-// `matcalc det [FILE]`; files named on the line are read here.
+// Reads `matcalc PROGRAM ACTION...`, a friendly form such as
+// `matcalc det [FILE]`, or a request for the usage or the version; files
+// named on the line are read here.
 Invocation parseCommandLine(const std::vector<std::string>& args);
 
 }  // namespace matcalc::console

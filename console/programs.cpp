@@ -28,6 +28,10 @@ constexpr std::array kFriendlyForms = {
 
 }  // namespace
 
+std::span<const ProgramInfo* const> allPrograms() { return kPrograms; }
+
+std::span<const FriendlyForm> allFriendlyForms() { return kFriendlyForms; }
+
 const ProgramInfo* findProgram(std::string_view name) {
   for (const ProgramInfo* program : kPrograms) {
     if (program->name == name) return program;

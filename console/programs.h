@@ -10,6 +10,9 @@ namespace matcalc::console {
 // The program named `name`; nullptr when there is none.
 const ProgramInfo* findProgram(std::string_view name);
 
+// Every program matcalc drives.
+std::span<const ProgramInfo* const> allPrograms();
+
 // A friendly form: `matcalc WORD FILE...` fills the edit boxes from the files,
 // checks one radio button (0 for none) and presses the compute button.
 struct FriendlyForm {
@@ -21,5 +24,8 @@ struct FriendlyForm {
 };
 
 const FriendlyForm* findFriendlyForm(std::string_view word);
+
+// Every friendly form.
+std::span<const FriendlyForm> allFriendlyForms();
 
 }  // namespace matcalc::console

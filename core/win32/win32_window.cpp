@@ -1,17 +1,44 @@
 #include "win32_window.h"
 
-#include <climits>
+#include <algorithm>
+#include <memory>
 
 namespace matcalc {
+namespace {
 
+// The programs' code page: GBK.
+constexpr UINT kGbkCodePage = 936;
+
+// UTF-16 to GBK without best fit: a character GBK lacks becomes '?'. With
+// no output buffer, returns the length the text needs.
+int toGbk(const wchar_t* wide, int units, char* gbk, int size) {
+  return WideCharToMultiByte(kGbkCodePage, WC_NO_BEST_FIT_CHARS, wide, units, gbk, size, "?", nullptr);
+}
+
+}  // namespace
+
+// The edit box is read in UTF-16, whole, and converted to GBK here: the
+// narrow read would cut a text longer than the buffer before a double-byte
+// character and so hide that it is too long, and would map characters GBK
+// lacks to look-alikes (² to 2, a soft hyphen to '-'). Without best fit,
+// such a character becomes '?', which the reader skips.
 std::size_t Win32Window::readText(int id, char* buffer, std::size_t count) {
   if (count == 0) return 0;
-  const int limit = count > static_cast<std::size_t>(INT_MAX) ? INT_MAX : static_cast<int>(count);
-  const UINT copied = GetDlgItemTextA(dialog_, id, buffer, limit);
-  // GetDlgItemTextA ends the text with a zero byte, even when it cuts it or
-  // when the control is missing (then it copies nothing).
-  buffer[copied < static_cast<UINT>(limit) ? copied : static_cast<UINT>(limit) - 1] = '\0';
-  return copied < static_cast<UINT>(limit) ? copied : static_cast<std::size_t>(limit) - 1;
+  const HWND box = GetDlgItem(dialog_, id);
+  // The length may be larger than the text, never smaller; a missing control
+  // has none.
+  const int room = (box != nullptr ? GetWindowTextLengthW(box) : 0) + 1;
+  const std::unique_ptr<wchar_t[]> wide(new wchar_t[static_cast<std::size_t>(room)]);
+  const int units = static_cast<int>(GetDlgItemTextW(dialog_, id, wide.get(), room));
+  const int size = units > 0 ? toGbk(wide.get(), units, nullptr, 0) : 0;
+  const std::unique_ptr<char[]> gbk(new char[static_cast<std::size_t>(size)]);
+  if (size > 0) toGbk(wide.get(), units, gbk.get(), size);
+  // As the narrow read would: at most count - 1 bytes and a zero byte, so
+  // that a longer text shows as longer than the caller's limit.
+  const std::size_t copied = std::min(static_cast<std::size_t>(size), count - 1);
+  std::copy_n(gbk.get(), copied, buffer);
+  buffer[copied] = '\0';
+  return copied;
 }
 
 bool Win32Window::isChecked(int id) { return IsDlgButtonChecked(dialog_, id) == BST_CHECKED; }

@@ -1,6 +1,7 @@
 #pragma once
-// The window seam on a real dialog: edit boxes, radio buttons and message
-// boxes through the narrow-character window functions (texts in GBK).
+// The window seam on a real dialog: radio buttons and message boxes through
+// the narrow-character window functions (texts in GBK); edit boxes read in
+// UTF-16 and converted to GBK, so that the text is exactly what the box holds.
 #include <windows.h>
 
 #include "window.h"

@@ -1,10 +1,16 @@
 // matcalc's command line: actions in order, --json anywhere, texts verbatim,
-// and the usage errors that end with exit code 2.
+// the usage errors that end with exit code 2, and what goes to which stream.
 #include "command_line.h"
 
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <sstream>
+
+#include "programs.h"
+#include "run_matcalc.h"
+#include "usage.h"
+#include "version.h"
 
 namespace matcalc::console {
 namespace {
@@ -54,10 +60,79 @@ TEST(CommandLine, UsageErrors) {
       {"dornikel", "--press", "abc"},
       {"dornikel", "--press", "4242"},
       {"dornikel", "--text-file", "1004", "/nonexistent/file"},
+      {"dornikel", "--text-file", "1004", ::testing::TempDir()},  // a directory
+      {"det", ::testing::TempDir()},
       {"dornikel", "1000"},
       {"det", "a", "b"},
   };
   for (const auto& args : bad) EXPECT_THROW(parseCommandLine(args), UsageError) << ::testing::PrintToString(args);
+}
+
+TEST(Matcalc, ExitCodeAndStreams) {
+  struct Row {
+    std::vector<std::string> args;
+    int exitCode;
+    std::string out;  // exactly
+    bool errEmpty;
+  };
+  const std::string usage(kUsage);
+  const std::vector<Row> rows = {
+      {{"--help"}, 0, usage, true},
+      {{"-h"}, 0, usage, true},
+      {{"det", "--json", "--help"}, 0, usage, true},
+      {{"--version"}, 0, "matcalc " MATCALC_VERSION "\n", true},
+      {{"dornikel", "--text", "1004", "--help"}, 0, "", true},  // a text, not a request
+      {{"dornikel", "--text", "1004", "1 2\n3 4", "--press", "1000"}, 0, "计算完毕\n行列式的值为 -2\n\n", true},
+      {{}, 2, "", false},
+      {{"--frobnicate"}, 2, "", false},
+      {{"dornikel", "--press", "4242"}, 2, "", false},
+  };
+  for (const Row& row : rows) {
+    std::ostringstream out, err;
+    EXPECT_EQ(runMatcalc(row.args, out, err), row.exitCode) << ::testing::PrintToString(row.args);
+    EXPECT_EQ(out.str(), row.out) << ::testing::PrintToString(row.args);
+    EXPECT_EQ(err.str().empty(), row.errEmpty) << ::testing::PrintToString(row.args) << err.str();
+  }
+}
+
+// A file is read only as far as its text could still fit an edit box (65534
+// bytes of GBK); a longer one gives the size-error box.
+TEST(Matcalc, FileLongerThanAnEditBoxHolds) {
+  std::string chinese;  // 32766 characters, 65532 bytes of GBK, 98298 of UTF-8
+  for (int i = 0; i < 32766; ++i) chinese += "一";
+  std::string emoji;    // 65536 characters GBK lacks: 4 bytes of UTF-8 each, "?" in GBK
+  for (int i = 0; i < 65536; ++i) emoji += "\xF0\x9F\x98\x80";
+  std::string ones;     // 1 MiB
+  for (int i = 0; i < (1 << 19); ++i) ones += "1 ";
+  struct Row {
+    const char* name;
+    std::string content;
+    std::string out;
+  };
+  const std::string tooLarge = "矩阵不能超过20行20列\n";
+  const std::vector<Row> rows = {
+      {"65534 bytes of GBK fit", "7 " + chinese, "行列式的值为 7\n"},
+      {"65535 do not", "7 " + chinese + " ", tooLarge},
+      {"characters that take four bytes each", emoji, tooLarge},
+      {"1 MiB", ones, tooLarge},
+  };
+  const std::string path = ::testing::TempDir() + "long.txt";
+  for (const Row& row : rows) {
+    std::ofstream(path, std::ios::binary) << row.content;
+    std::ostringstream out, err;
+    EXPECT_EQ(runMatcalc({"det", path}, out, err), 0) << row.name;
+    EXPECT_EQ(out.str(), row.out) << row.name;
+    EXPECT_LT(parseCommandLine({"det", path}).actions[0].text.size(), std::size_t{300000}) << row.name;
+  }
+}
+
+TEST(Matcalc, UsageShowsAnExampleOfEveryForm) {
+  for (const ProgramInfo* program : allPrograms()) {
+    EXPECT_NE(kUsage.find("\n  matcalc " + std::string(program->name) + " "), std::string_view::npos) << program->name;
+  }
+  for (const FriendlyForm& form : allFriendlyForms()) {
+    EXPECT_NE(kUsage.find("\n  matcalc " + std::string(form.word) + " "), std::string_view::npos) << form.word;
+  }
 }
 
 }  // namespace

@@ -19,6 +19,12 @@ import time
 WARNING = {"owner": "none", "caption": "使用说明", "text": "输入完最后一行后请不要换行，否则会计算错误!!"}
 MATRIX = "1 2\n3 4"
 MATRIX_RESULT = {"owner": "dialog", "caption": "计算完毕", "text": "行列式的值为 -2"}
+# "1 2", CR LF, "3" and two blanks (8 bytes of GBK), 32,764 times "一" (2
+# bytes each) and "4": 65,537 bytes, the last "一" on bytes 65,535 and 65,536.
+# A narrow read of at most 65,535 bytes stops before that character, returns
+# 65,534 bytes, which fit, and loses the 4: a wrong result instead of the
+# size-error box.
+CUT_CHARACTER = ("1 2\n3  " + "一" * 32764 + "4").encode("utf-8")
 
 
 class Checks:
@@ -90,6 +96,7 @@ def dornikel_checks(c, work):
         "binary bytes": bytes(b for b in range(1, 256)) * 4,
         "Chinese text": "行列式 一 二\n三 四 五\n矩阵".encode("utf-8") * 20,
         "21 rows": b"\n".join([b"1"] * 21),
+        "65,537 bytes of GBK, a double-byte character on bytes 65,535 and 65,536": CUT_CHARACTER,
     }
     for name, content in bad_inputs.items():
         path = os.path.join(work, "bad.txt")
@@ -101,6 +108,14 @@ def dornikel_checks(c, work):
         c.check(f"bad input, {name}: one box, the same as matcalc's, then the program still computes",
                 code == 0 and len(got) == 2 and got[1] == MATRIX_RESULT and got == expected,
                 f"exit {code}, got {got}, matcalc {expected}, stderr {err!r}")
+
+    # Characters GBK lacks become "?", which the reader skips, and not the
+    # look-alikes 2, 3, 1 and "-" of a best-fit conversion.
+    lacking = []
+    for text in ("5² 1\n0 1", "5³ 1\n0 1", "5¹ 1\n0 1", "5 1\n0 \u00ad1"):
+        lacking += ["--text", "1004", text, "--press", "1000"]
+    c.expect("² ³ ¹ and the soft hyphen are read as matcalc reads them", "dornikel", lacking,
+             c.matcalc("dornikel", lacking))
 
     screenshots(c, "dornikel", ["--text", "1004", "1/2 1/3 1/4\n1/3 1/4 1/5\n1/4 1/5 1/6"])
 
@@ -151,6 +166,7 @@ def sontaby_checks(c, work):
     bad_inputs = {
         "32767 characters in box 1006": ("1006", (b"1 " * 16384)[:32767]),
         "binary bytes in box 1004": ("1004", bytes(b for b in range(1, 256)) * 4),
+        "65,537 bytes of GBK, a double-byte character on bytes 65,535 and 65,536, in box 1006": ("1006", CUT_CHARACTER),
     }
     for name, (box, content) in bad_inputs.items():
         path = os.path.join(work, "bad.txt")

@@ -1,0 +1,105 @@
+#!/usr/bin/env python3
+"""Checks of the release zip as a user gets it: scripts/package run twice
+gives the same bytes; unpacked into a fresh directory, the zip holds the
+four programs, the usage text, the license and checksums that match; each
+program keeps ASLR and DEP on and imports only DLLs that every Windows has;
+and each program, started from there, computes one case in a real window as
+matcalc does.
+
+Prints PASS or FAIL for each check; the last line counts them. The caller
+has set up Xvfb and the Wine prefix (tests/e2e/run).
+
+Usage: package_checks.py --guidriver EXE --matcalc PATH
+"""
+import argparse
+import hashlib
+import os
+import subprocess
+import sys
+import tempfile
+import time
+import zipfile
+
+from window_checks import Checks
+
+ROOT = os.path.dirname(os.path.dirname(os.path.dirname(os.path.abspath(__file__))))
+PROGRAMS = ["dornikel", "ravelle", "sontaby", "quendrel"]
+FILES = sorted([p.capitalize() + ".exe" for p in PROGRAMS] + ["README.txt", "LICENSE.txt", "SHA256SUMS"])
+SYSTEM_DLLS = {"advapi32.dll", "comctl32.dll", "kernel32.dll", "msvcrt.dll", "user32.dll"}
+DYNAMIC_BASE, NX_COMPAT = 0x40, 0x100
+# One compute for each program, with a result box.
+ONE_CASE = {
+    "dornikel": ["--text", "1004", "1 2\n3 4"],
+    "ravelle": ["--text", "1004", "2 1\n1 1", "--check", "1007"],
+    "sontaby": ["--text", "1006", "1 2\n3 4", "--text", "1004", "5 6\n7 8", "--check", "1011"],
+    "quendrel": ["--text", "1004", "1 2\n2 4", "--check", "1005"],
+}
+
+
+def package():
+    """Runs scripts/package; returns the zip's path and bytes."""
+    run = subprocess.run([os.path.join(ROOT, "scripts/package")], capture_output=True, text=True)
+    if run.returncode != 0:
+        sys.exit(f"scripts/package failed:\n{run.stderr}")
+    path = os.path.join(ROOT, run.stdout.split()[-1])
+    with open(path, "rb") as f:
+        return path, f.read()
+
+
+def pe_facts(exe):
+    """The DllCharacteristics and the imported DLLs (lower case) of a program."""
+    dump = subprocess.run(["i686-w64-mingw32-objdump", "-p", exe], capture_output=True, text=True).stdout
+    flags = next((int(line.split()[1], 16) for line in dump.splitlines() if line.startswith("DllCharacteristics")), 0)
+    dlls = {line.split(":", 1)[1].strip().lower() for line in dump.splitlines() if "DLL Name:" in line}
+    return flags, dlls
+
+
+def main():
+    parser = argparse.ArgumentParser()
+    parser.add_argument("--guidriver", required=True)
+    parser.add_argument("--matcalc", required=True)
+    options = parser.parse_args()
+
+    path, first = package()
+    time.sleep(2.5)  # a zip's times go by two seconds: a zip stamped with the time of the run would differ
+    _, second = package()
+    with tempfile.TemporaryDirectory() as unpacked:
+        c = Checks(argparse.Namespace(guidriver=options.guidriver, matcalc=options.matcalc, exe_dir=unpacked))
+        c.check("scripts/package run twice gives the same zip, byte for byte", first == second)
+        with zipfile.ZipFile(path) as archive:
+            archive.extractall(unpacked)
+        names = sorted(os.listdir(unpacked))
+        c.check("the zip holds the four programs, README.txt, LICENSE.txt and SHA256SUMS", names == FILES, names)
+
+        def content(name):
+            with open(os.path.join(unpacked, name), "rb") as f:
+                return f.read()
+
+        lines = content("SHA256SUMS").decode().splitlines()
+        sums = {name: digest for digest, name in (line.split("  ", 1) for line in lines)}
+        c.check("SHA256SUMS holds the checksum of every other file, and each matches",
+                sorted(sums) == [n for n in FILES if n != "SHA256SUMS"] and
+                all(hashlib.sha256(content(name)).hexdigest() == digest for name, digest in sums.items()), sums)
+        readme = content("README.txt")
+        c.check("README.txt is UTF-8 with a byte-order mark", readme.startswith(b"\xef\xbb\xbf") and
+                "计算" in readme.decode("utf-8", "replace"))
+
+        for program in PROGRAMS:
+            exe = program.capitalize() + ".exe"
+            flags, dlls = pe_facts(os.path.join(unpacked, exe))
+            c.check(f"{exe}: ASLR and DEP on, only system DLLs imported",
+                    flags & DYNAMIC_BASE and flags & NX_COMPAT and dlls <= SYSTEM_DLLS,
+                    f"DllCharacteristics {flags:#x}, DLLs {sorted(dlls)}")
+            args = ONE_CASE[program] + ["--press", "1000"]
+            code, got, err = c.guidriver(program, args)
+            expected = c.matcalc(program, args)
+            c.check(f"{exe}, started from the unpacked zip, computes in its window as matcalc does",
+                    code == 0 and len(expected) == 1 and expected[0]["caption"] == "计算完毕" and got == expected,
+                    f"exit {code}, got {got}, matcalc {expected}, stderr {err!r}")
+
+    print(f"package checks: {c.passed} passed, {c.failed} failed")
+    return 1 if c.failed else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
