@@ -3,6 +3,8 @@
 // boxes recorded and discarded, so that the measurement is the command itself.
 #include <benchmark/benchmark.h>
 
+#include <random>
+#include <set>
 #include <string>
 
 #include "encoding.h"
@@ -29,6 +31,41 @@ inline std::string unitUpperTriangular(int n) {
   std::string text;
   for (int r = 1; r <= n; ++r) {
     for (int c = 1; c <= n; ++c) text += c >= r ? "1 " : "0 ";
+    if (r < n) text += '\n';
+  }
+  return text;
+}
+
+// The kinds of 20 x 20 input the wide benchmarks run, each seeded random:
+// integers -9 ... 9; fractions a/b with |a| <= 9 and 1 <= b <= 9; the same
+// up to 99; and the worst text, every element a 10-digit numerator over a
+// distinct 10-digit denominator.
+enum class WideKind { Integers9, Fractions9, Fractions99, TenDigits };
+inline constexpr const char* kWideKindNames[] = {"integers -9..9", "fractions up to 9/9", "fractions up to 99/99",
+                                                 "10-digit fractions"};
+
+inline std::string randomMatrix(WideKind kind, unsigned seed, int n = 20) {
+  std::mt19937 rng(seed);
+  const auto between = [&](long lo, long hi) { return lo + static_cast<long>(rng() % static_cast<unsigned long>(hi - lo + 1)); };
+  std::set<long> denominators;
+  std::string text;
+  for (int r = 1; r <= n; ++r) {
+    for (int c = 1; c <= n; ++c) {
+      if (c > 1) text += ' ';
+      switch (kind) {
+        case WideKind::Integers9: text += std::to_string(between(-9, 9)); break;
+        case WideKind::Fractions9: text += std::to_string(between(-9, 9)) + '/' + std::to_string(between(1, 9)); break;
+        case WideKind::Fractions99:
+          text += std::to_string(between(-99, 99)) + '/' + std::to_string(between(1, 99));
+          break;
+        case WideKind::TenDigits: {
+          long den = between(1000000000, 2147483647);
+          while (!denominators.insert(den).second) den = between(1000000000, 2147483647);
+          text += (rng() % 2 == 0 ? "-" : "") + std::to_string(between(1000000000, 2147483647)) + '/' + std::to_string(den);
+          break;
+        }
+      }
+    }
     if (r < n) text += '\n';
   }
   return text;

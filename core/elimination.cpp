@@ -5,14 +5,22 @@
 namespace matcalc {
 namespace {
 
-// N and D of one cell of the elimination step, exact. pb = p*b and adp = a*dp
-// are the same for the whole row: N = pb*n*dk - adp*nk*d, D = pb*d*dk.
-Fraction stepCell(const Integer& pb, const Integer& adp, const Integer& n, const Integer& d, const Integer& nk,
-                  const Integer& dk) {
-  Fraction cell{pb * (n * dk) - adp * (nk * d), 1};
-  if (!cell.num.isZero()) cell.den = pb * (d * dk);
+// One cell of the elimination step: pb = p*b and adp = a*dp are the same for
+// the whole row, N = pb*n*dk - adp*nk*d and D = pb*d*dk (1 when N = 0), then
+// reduced on N with its sign set aside. Int is Integer, or std::int64_t where
+// no product can overflow it.
+template <class Int>
+BasicFraction<Int> stepCell(const Int& pb, const Int& adp, const Int& n, const Int& d, const Int& nk, const Int& dk) {
+  BasicFraction<Int> cell{pb * (n * dk) - adp * (nk * d), 1};
+  if (!isZero(cell.num)) cell.den = pb * (d * dk);
+  reduce(cell, Bound::Numerator, BoundSign::SetAside);
   return cell;
 }
+
+// Where pb and adp are below 2^30 and a cell's terms below 2^15 in
+// magnitude, every product of the step is below 2^60: native arithmetic.
+constexpr std::int64_t kNativeRowFactor = std::int64_t{1} << 30;
+constexpr std::int64_t kNativeTerm = std::int64_t{1} << 15;
 
 int firstNonzeroBelow(const FractionGrid& g, int row, int column, int rows) {
   for (int m = row + 1; m <= rows; ++m) {
@@ -26,10 +34,19 @@ int firstNonzeroBelow(const FractionGrid& g, int row, int column, int rows) {
 Status eliminationStep(FractionGrid& g, int pivotRow, int pivotCol, int target, int width) {
   const Integer pb = g.num[pivotRow][pivotCol] * g.den[target][pivotCol];
   const Integer adp = g.num[target][pivotCol] * g.den[pivotRow][pivotCol];
+  const bool nativeRow = pb.magnitudeBelow(kNativeRowFactor) && adp.magnitudeBelow(kNativeRowFactor);
   for (int c = 1; c <= width; ++c) {
-    Fraction cell = stepCell(pb, adp, g.num[target][c], g.den[target][c], g.num[pivotRow][c], g.den[pivotRow][c]);
-    reduce(cell, Bound::Numerator, BoundSign::SetAside);
-    if (const Status s = g.store(target, c, std::move(cell)); s != Status::Ok) return s;
+    const Integer &n = g.num[target][c], &d = g.den[target][c], &nk = g.num[pivotRow][c], &dk = g.den[pivotRow][c];
+    if (nativeRow && n.magnitudeBelow(kNativeTerm) && d.magnitudeBelow(kNativeTerm) && nk.magnitudeBelow(kNativeTerm) &&
+        dk.magnitudeBelow(kNativeTerm)) {
+      const BasicFraction<std::int64_t> cell =
+          stepCell(pb.small(), adp.small(), n.small(), d.small(), nk.small(), dk.small());
+      if (const Status s = fits(cell, g.width); s != Status::Ok) return s;
+      g.num[target][c] = cell.num;
+      g.den[target][c] = cell.den;
+      continue;
+    }
+    if (const Status s = g.store(target, c, stepCell(pb, adp, n, d, nk, dk)); s != Status::Ok) return s;
   }
   return Status::Ok;
 }

@@ -11,10 +11,14 @@
 
 namespace matcalc {
 
-struct Fraction {
-  Integer num = 0;
-  Integer den = 1;
+// Int is Integer, or std::int64_t for a formula whose terms are known to be
+// small enough that native arithmetic cannot overflow.
+template <class Int>
+struct BasicFraction {
+  Int num = 0;
+  Int den = 1;
 };
+using Fraction = BasicFraction<Integer>;
 
 // How wide a stored term may be.
 enum class TermWidth {
@@ -23,7 +27,11 @@ enum class TermWidth {
 };
 
 // Ok when both terms may be stored at that width, else Status::OutOfRange.
-Status fits(const Fraction& f, TermWidth width);
+template <class Int>
+Status fits(const BasicFraction<Int>& f, TermWidth width) {
+  if (width == TermWidth::Unbounded || (fitsInt32(f.num) && fitsInt32(f.den))) return Status::Ok;
+  return Status::OutOfRange;
+}
 
 // Which term of a fraction bounds the reduction, and whether its sign is set
 // aside (reduction runs for |bound| >= 2) or kept (it runs only for bound >= 2,
@@ -35,14 +43,33 @@ enum class BoundSign { SetAside, Kept };
 // reduction run. This is exactly what trial division by 2, 3, 4 ... up to the
 // bound term gives: every common divisor is at most |bound|, and a zero other
 // term is divisible by everything (0/12 on its denominator becomes 0/1).
-void reduce(Fraction& f, Bound bound, BoundSign sign);
+template <class Int>
+void reduce(BasicFraction<Int>& f, Bound bound, BoundSign sign) {
+  const Int& b = bound == Bound::Numerator ? f.num : f.den;
+  if (sign == BoundSign::Kept && isNegative(b)) return;
+  if (!magnitudeAtLeastTwo(b)) return;
+  const Int g = gcd(f.num, f.den);  // at least 1: one term is at least 2 in magnitude
+  if (isOne(g)) return;
+  f.num = exactQuotient(f.num, g);
+  f.den = exactQuotient(f.den, g);
+}
 
 // A negative denominator moves its sign to the numerator.
-void normaliseSign(Fraction& f);
+template <class Int>
+void normaliseSign(BasicFraction<Int>& f) {
+  if (!isNegative(f.den)) return;
+  f.num = -f.num;
+  f.den = -f.den;
+}
 
 // (a/b) + (c/d) = (a*d + c*b) / (b*d), unreduced.
-Fraction sum(const Integer& a, const Integer& b, const Integer& c, const Integer& d);
+template <class Int>
+BasicFraction<Int> sum(const Int& a, const Int& b, const Int& c, const Int& d) {
+  return {a * d + c * b, b * d};
+}
 // (a/b) * (c/d) = (a*c) / (b*d), unreduced.
-Fraction product(const Fraction& x, const Fraction& y);
+inline Fraction product(const Integer& a, const Integer& b, const Integer& c, const Integer& d) {
+  return {a * c, b * d};
+}
 
 }  // namespace matcalc

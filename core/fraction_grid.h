@@ -12,11 +12,16 @@ inline constexpr int kGridSide = kMaxSide + 1;
 
 struct FractionGrid {
   using Table = std::array<std::array<Integer, kGridSide>, kGridSide>;
-  Table num{};
-  Table den{};
+  Table num;
+  Table den;
   // How wide the terms stored in it may be: 32 bits for a matrix read from a
   // text with a zero denominator.
   TermWidth width = TermWidth::Unbounded;
+
+  // Every usable cell 0/1.
+  FractionGrid() {
+    for (int r = 1; r <= kMaxSide; ++r) clearRow(r);
+  }
 
   Fraction cell(int r, int c) const { return {num[r][c], den[r][c]}; }
   // Stores f in cell [r][c] when its terms fit the grid's width.
@@ -26,13 +31,11 @@ struct FractionGrid {
     den[r][c] = std::move(f.den);
     return Status::Ok;
   }
-  // Every usable cell becomes 0/1, so a cell that a text does not fill is 0.
-  void clear() {
-    for (int r = 1; r <= kMaxSide; ++r) {
-      for (int c = 1; c <= kMaxSide; ++c) {
-        num[r][c] = 0;
-        den[r][c] = 1;
-      }
+  // Every usable cell of row r becomes 0/1.
+  void clearRow(int r) {
+    for (int c = 1; c <= kMaxSide; ++c) {
+      num[r][c] = 0;
+      den[r][c] = 1;
     }
   }
 };

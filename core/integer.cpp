@@ -4,48 +4,53 @@
 #include <charconv>
 
 namespace matcalc {
-namespace {
 
-std::uint64_t magnitude(std::int64_t v) { return v < 0 ? 0 - static_cast<std::uint64_t>(v) : static_cast<std::uint64_t>(v); }
+BigInt* Integer::copyOf(const BigInt& v) { return new BigInt(v); }
 
-// Binary greatest common divisor; gcd(x, 0) = x.
-std::uint64_t gcd64(std::uint64_t a, std::uint64_t b) {
-  if (a == 0) return b;
-  if (b == 0) return a;
-  const int shift = __builtin_ctzll(a | b);
-  a >>= __builtin_ctzll(a);
-  do {
-    b >>= __builtin_ctzll(b);
-    if (a > b) {
-      const std::uint64_t t = a;
-      a = b;
-      b = t;
-    }
-    b -= a;
-  } while (b != 0);
-  return a << shift;
-}
-
-}  // namespace
+void Integer::destroy(BigInt* v) { delete v; }
 
 Integer Integer::canonical(BigInt&& value) {
   if (value >= INT64_MIN && value <= INT64_MAX) return static_cast<std::int64_t>(value);
   Integer out;
-  out.big_ = std::make_unique<BigInt>(std::move(value));
+  out.big_ = new BigInt(std::move(value));
   return out;
 }
 
-Integer Integer::wideNegation() const { return canonical(big_ ? BigInt(-*big_) : -BigInt(small_)); }
+// op takes BigInt or std::int64_t operands, and gets a BigInt for the first
+// when both are inline.
+template <class Op>
+Integer Integer::wide(const Integer& a, const Integer& b, Op op) {
+  if (a.big_ && b.big_) return canonical(op(*a.big_, *b.big_));
+  if (a.big_) return canonical(op(*a.big_, b.small_));
+  if (b.big_) return canonical(op(a.small_, *b.big_));
+  return canonical(op(BigInt(a.small_), b.small_));
+}
+
+Integer Integer::wideSum(const Integer& a, const Integer& b) {
+  return wide(a, b, [](const auto& x, const auto& y) { return BigInt(x + y); });
+}
+
+Integer Integer::wideDifference(const Integer& a, const Integer& b) {
+  return wide(a, b, [](const auto& x, const auto& y) { return BigInt(x - y); });
+}
+
+Integer Integer::wideProduct(const Integer& a, const Integer& b) {
+  return wide(a, b, [](const auto& x, const auto& y) { return BigInt(x * y); });
+}
 
 Integer Integer::wideQuotient(const Integer& a, const Integer& b) {
   return wide(a, b, [](const auto& x, const auto& y) { return BigInt(x / y); });
 }
 
-Integer gcd(const Integer& a, const Integer& b) {
+Integer Integer::wideNegation() const { return canonical(big_ ? BigInt(-*big_) : -BigInt(small_)); }
+
+Integer Integer::wideGcd(const Integer& a, const Integer& b) {
   if (!a.big_ && !b.big_) {
+    // The magnitude of INT64_MIN, 2^63, does not fit inline, and neither may
+    // the divisor.
     const std::uint64_t g = gcd64(magnitude(a.small_), magnitude(b.small_));
     if (g <= INT64_MAX) return static_cast<std::int64_t>(g);
-    return Integer::canonical(BigInt(g));  // 2^63, from INT64_MIN and 0 or INT64_MIN
+    return Integer::canonical(BigInt(g));
   }
   if (!a.big_ || !b.big_) {
     // One term fits in a machine word: the library reduces the wide one by it first.

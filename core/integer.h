@@ -7,29 +7,60 @@
 // inline exactly when it fits in 64 bits.
 #include <compare>
 #include <cstdint>
-#include <memory>
 #include <ostream>
 #include <string>
+#include <utility>
 
 #include "big_int.h"
 
 namespace matcalc {
+
+inline std::uint64_t magnitude(std::int64_t v) {
+  return v < 0 ? 0 - static_cast<std::uint64_t>(v) : static_cast<std::uint64_t>(v);
+}
+
+// Binary greatest common divisor; gcd64(x, 0) = x.
+inline std::uint64_t gcd64(std::uint64_t a, std::uint64_t b) {
+  if (a == 0) return b;
+  if (b == 0) return a;
+  const int shift = __builtin_ctzll(a | b);
+  a >>= __builtin_ctzll(a);
+  do {
+    b >>= __builtin_ctzll(b);
+    if (a > b) std::swap(a, b);
+    b -= a;
+  } while (b != 0);
+  return a << shift;
+}
 
 class Integer {
  public:
   Integer() = default;
   Integer(std::int64_t value) : small_(value) {}  // NOLINT(google-explicit-constructor): a number like any other
   Integer(const Integer& other) : small_(other.small_), big_(other.big_ ? copyOf(*other.big_) : nullptr) {}
-  Integer(Integer&&) noexcept = default;
+  Integer(Integer&& other) noexcept : small_(other.small_), big_(other.big_) { other.big_ = nullptr; }
   Integer& operator=(const Integer& other) {
+    if (this != &other) *this = Integer(other);
+    return *this;
+  }
+  Integer& operator=(Integer&& other) noexcept {
     if (this != &other) {
+      if (big_) destroy(big_);
       small_ = other.small_;
-      big_ = other.big_ ? copyOf(*other.big_) : nullptr;
+      big_ = other.big_;
+      other.big_ = nullptr;
     }
     return *this;
   }
-  Integer& operator=(Integer&&) noexcept = default;
-  ~Integer() = default;
+  Integer& operator=(std::int64_t value) {
+    if (big_) destroy(big_);
+    small_ = value;
+    big_ = nullptr;
+    return *this;
+  }
+  ~Integer() {
+    if (big_) destroy(big_);
+  }
 
   bool isZero() const { return !big_ && small_ == 0; }
   bool isNegative() const { return big_ ? big_->sign() < 0 : small_ < 0; }
@@ -49,17 +80,17 @@ class Integer {
   friend Integer operator+(const Integer& a, const Integer& b) {
     std::int64_t r;
     if (!a.big_ && !b.big_ && !__builtin_add_overflow(a.small_, b.small_, &r)) return r;
-    return wide(a, b, [](const auto& x, const auto& y) { return BigInt(x + y); });
+    return wideSum(a, b);
   }
   friend Integer operator-(const Integer& a, const Integer& b) {
     std::int64_t r;
     if (!a.big_ && !b.big_ && !__builtin_sub_overflow(a.small_, b.small_, &r)) return r;
-    return wide(a, b, [](const auto& x, const auto& y) { return BigInt(x - y); });
+    return wideDifference(a, b);
   }
   friend Integer operator*(const Integer& a, const Integer& b) {
     std::int64_t r;
     if (!a.big_ && !b.big_ && !__builtin_mul_overflow(a.small_, b.small_, &r)) return r;
-    return wide(a, b, [](const auto& x, const auto& y) { return BigInt(x * y); });
+    return wideProduct(a, b);
   }
   // The quotient of a division that leaves no remainder (b divides a, b != 0).
   friend Integer exactQuotient(const Integer& a, const Integer& b) {
@@ -67,7 +98,12 @@ class Integer {
     return wideQuotient(a, b);
   }
   // The greatest common divisor of the magnitudes; gcd(x, 0) = |x|.
-  friend Integer gcd(const Integer& a, const Integer& b);
+  friend Integer gcd(const Integer& a, const Integer& b) {
+    if (!a.big_ && !b.big_ && a.small_ != INT64_MIN && b.small_ != INT64_MIN) {
+      return static_cast<std::int64_t>(gcd64(magnitude(a.small_), magnitude(b.small_)));
+    }
+    return wideGcd(a, b);
+  }
 
   friend bool operator==(const Integer& a, const Integer& b) {
     if (!a.big_ && !b.big_) return a.small_ == b.small_;
@@ -80,25 +116,42 @@ class Integer {
   void appendDecimal(std::string& out) const;
 
  private:
-  static std::unique_ptr<BigInt> copyOf(const BigInt& v) { return std::make_unique<BigInt>(v); }
+  // Out of line: only wide values take these.
+  static BigInt* copyOf(const BigInt& v);
+  static void destroy(BigInt* v);
   // The one form of a value computed wide: inline when it fits in 64 bits.
   static Integer canonical(BigInt&& value);
-  // op on the two values, at least one of them wide or the native result
-  // out of 64 bits; op takes BigInt or std::int64_t operands (and gets a
-  // BigInt for the first when both are inline).
+  // The operations on values of which at least one is wide, or whose native
+  // result leaves 64 bits; out of line, so that the native ones inline.
   template <class Op>
-  static Integer wide(const Integer& a, const Integer& b, Op op) {
-    if (a.big_ && b.big_) return canonical(op(*a.big_, *b.big_));
-    if (a.big_) return canonical(op(*a.big_, b.small_));
-    if (b.big_) return canonical(op(a.small_, *b.big_));
-    return canonical(op(BigInt(a.small_), b.small_));
-  }
-  Integer wideNegation() const;
+  static Integer wide(const Integer& a, const Integer& b, Op op);
+  static Integer wideSum(const Integer& a, const Integer& b);
+  static Integer wideDifference(const Integer& a, const Integer& b);
+  static Integer wideProduct(const Integer& a, const Integer& b);
   static Integer wideQuotient(const Integer& a, const Integer& b);
+  static Integer wideGcd(const Integer& a, const Integer& b);
+  Integer wideNegation() const;
 
-  std::int64_t small_ = 0;       // the value, when big_ is empty
-  std::unique_ptr<BigInt> big_;  // the value, when it does not fit in 64 bits
+  std::int64_t small_ = 0;  // the value, when big_ is null
+  BigInt* big_ = nullptr;   // owned: the value, when it does not fit in 64 bits
 };
+
+// The questions the formulas ask of a term, for Integer and for native
+// 64-bit values alike: a formula written once as a template runs natively
+// where its terms are known to be small enough not to overflow.
+inline bool isZero(const Integer& v) { return v.isZero(); }
+inline bool isNegative(const Integer& v) { return v.isNegative(); }
+inline bool isOne(const Integer& v) { return v.isOne(); }
+inline bool magnitudeAtLeastTwo(const Integer& v) { return v.magnitudeAtLeastTwo(); }
+inline bool fitsInt32(const Integer& v) { return v.fitsInt32(); }
+inline bool isZero(std::int64_t v) { return v == 0; }
+inline bool isNegative(std::int64_t v) { return v < 0; }
+inline bool isOne(std::int64_t v) { return v == 1; }
+inline bool magnitudeAtLeastTwo(std::int64_t v) { return v >= 2 || v <= -2; }
+inline bool fitsInt32(std::int64_t v) { return v >= INT32_MIN && v <= INT32_MAX; }
+// Native counterparts of gcd and exactQuotient, for terms above INT64_MIN.
+inline std::int64_t gcd(std::int64_t a, std::int64_t b) { return static_cast<std::int64_t>(gcd64(magnitude(a), magnitude(b))); }
+inline std::int64_t exactQuotient(std::int64_t a, std::int64_t b) { return a / b; }
 
 // For messages of tests and tools. Inline, so that only code that prints an
 // Integer takes in the stream machinery: the Windows programs never do.

@@ -9,7 +9,7 @@ bool isDigit(char ch) { return ch >= '0' && ch <= '9'; }
 
 class MatrixReader {
  public:
-  explicit MatrixReader(FractionGrid& grid) : grid_(grid) {}
+  explicit MatrixReader(FractionGrid& grid) : grid_(grid) { grid_.clearRow(1); }
 
   ReadResult run(std::string_view text) {
     for (const char ch : text) {
@@ -122,6 +122,7 @@ class MatrixReader {
     ++row_;
     ++rows_;
     column_ = 1;
+    grid_.clearRow(row_);
     return Status::Ok;
   }
 
@@ -138,7 +139,6 @@ class MatrixReader {
 }  // namespace
 
 ReadResult readMatrix(std::string_view text, FractionGrid& grid) {
-  grid.clear();
   const ReadResult read = MatrixReader(grid).run(text);
   grid.width = read.zeroDenominator ? TermWidth::Int32 : TermWidth::Unbounded;
   return read;

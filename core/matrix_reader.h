@@ -15,7 +15,9 @@ struct ReadResult {
   bool zeroDenominator = false;  // whether a denominator of 0 was stored
 };
 
-// Clears the grid (every cell 0/1) and reads the text into it. Stops with
+// Reads the text into the grid, each row of it starting empty (every cell
+// 0/1), so a cell the text does not fill is 0; rows below the row count are
+// not part of the matrix and are left as they are. Stops with
 // Status::OutOfRange when a number leaves the 32-bit range, and with
 // Status::TooLarge when a 21st row begins or a 21st element of a line is
 // stored, whichever comes first in the text. A matrix with a zero denominator

@@ -45,12 +45,11 @@ void Dornikel::compute(Window& dialog) {
   InputText input;
   if (reportFailure(dialog, input.read(dialog, kMatrixBox))) return;
 
-  FractionGrid grid;
-  const ReadResult read = readMatrix(input.text(), grid);
+  const ReadResult read = readMatrix(input.text(), grid_);
   if (reportFailure(dialog, read.status)) return;
 
   Fraction det;
-  if (reportFailure(dialog, determinant(grid, read.rows, det))) return;
+  if (reportFailure(dialog, determinant(grid_, read.rows, det))) return;
 
   // The value alone for an integer or for 0, otherwise P/Q.
   ResultText text;

@@ -2,6 +2,7 @@
 // Dornikel, the determinant calculator: the compute command (1000) shows the
 // determinant of the typed square matrix as one exact fraction, the help
 // command (1002) shows how to type it.
+#include "fraction_grid.h"
 #include "program_info.h"
 #include "window.h"
 
@@ -14,7 +15,11 @@ class Dornikel : public CommandHandler {
   void onCommand(Window& dialog, int id) override;
 
  private:
-  static void compute(Window& dialog);
+  void compute(Window& dialog);
+
+  // Every command reads its matrix afresh; the grid is kept only so that it
+  // is not built again for each command.
+  FractionGrid grid_;
 };
 
 extern const ProgramInfo kDornikelInfo;

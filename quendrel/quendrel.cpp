@@ -14,17 +14,34 @@ namespace {
 constexpr auto kDiagonalHeading = gbk("特征值为 ");
 constexpr auto kRankHeading = gbk("矩阵的秩为");
 
-// Every cell of the rows x columns block, first with a negative denominator's
-// sign moved to the numerator, then reduced on its numerator only when that
-// is 2 or more, so a negative fraction keeps the terms it has.
+// One cell: a negative denominator's sign moved to the numerator, then a
+// reduction on the numerator only when that is 2 or more, so a negative
+// fraction keeps the terms it has. Int is Integer, or std::int64_t where the
+// terms are below 2^62, so that negating them cannot overflow it.
+template <class Int>
+Status normaliseAndReduce(BasicFraction<Int>& f, TermWidth width) {
+  normaliseSign(f);
+  if (const Status s = fits(f, width); s != Status::Ok) return s;
+  reduce(f, Bound::Numerator, BoundSign::Kept);
+  return Status::Ok;
+}
+
+constexpr std::int64_t kNativeTerm = std::int64_t{1} << 62;
+
 Status normaliseAndReduce(FractionGrid& g, int rows, int columns) {
   for (int r = 1; r <= rows; ++r) {
     for (int c = 1; c <= columns; ++c) {
-      Fraction f = g.cell(r, c);
-      normaliseSign(f);
-      if (const Status s = fits(f, g.width); s != Status::Ok) return s;
-      reduce(f, Bound::Numerator, BoundSign::Kept);
-      if (const Status s = g.store(r, c, std::move(f)); s != Status::Ok) return s;
+      if (g.num[r][c].magnitudeBelow(kNativeTerm) && g.den[r][c].magnitudeBelow(kNativeTerm)) {
+        BasicFraction<std::int64_t> f{g.num[r][c].small(), g.den[r][c].small()};
+        if (const Status s = normaliseAndReduce(f, g.width); s != Status::Ok) return s;
+        g.num[r][c] = f.num;
+        g.den[r][c] = f.den;
+      } else {
+        Fraction f = g.cell(r, c);
+        if (const Status s = normaliseAndReduce(f, g.width); s != Status::Ok) return s;
+        g.num[r][c] = std::move(f.num);
+        g.den[r][c] = std::move(f.den);
+      }
     }
   }
   return Status::Ok;
@@ -51,11 +68,7 @@ void Quendrel::compute(Window& dialog) {
   if (reportFailure(dialog, forwardEliminate(grid_, rows_, columns_, PivotRepair::RowAddition, swaps))) return;
   if (reportFailure(dialog, normaliseAndReduce(grid_, rows_, columns_))) return;
 
-  // Each of those steps changes rows by invertible row operations, so the
-  // eliminated matrix has the independent rows of the typed one, and most of
-  // its elimination is done already.
-  const int rank = dialog.isChecked(kQuendrelRankButton) ? rowRank(grid_, rows_, columns_) : 0;
-  showResultText(dialog, rank);
+  showResultText(dialog);
 }
 
 // Reads the edit box into the grid: the row count of the reading run and the
@@ -81,7 +94,7 @@ bool Quendrel::checkChoice(Window& dialog) {
 
 // The eliminated matrix; then the diagonal when it was chosen; then the rank
 // when it was chosen. Each block starts on a line of its own.
-void Quendrel::showResultText(Window& dialog, int rank) {
+void Quendrel::showResultText(Window& dialog) {
   ResultText text;
   text.appendMatrix(grid_, rows_, columns_);
   if (dialog.isChecked(kQuendrelEigenvalueButton)) {
@@ -90,9 +103,13 @@ void Quendrel::showResultText(Window& dialog, int rank) {
     for (int c = 1; c <= columns_; ++c) text.appendCell(grid_.num[c][c], grid_.den[c][c]);
   }
   if (dialog.isChecked(kQuendrelRankButton)) {
+    // Each step of the elimination changes rows by invertible row operations,
+    // so the eliminated matrix has the independent rows of the typed one, and
+    // most of their count is done. It is counted last, in place, now that the
+    // matrix has been written.
     text.appendLineEnd();
     text.append(kRankHeading.view());
-    text.appendDecimal(rank);
+    text.appendDecimal(rowRank(grid_, rows_, columns_));
   }
   showResult(dialog, text);
 }

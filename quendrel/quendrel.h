@@ -19,7 +19,7 @@ class Quendrel : public CommandHandler {
   void compute(Window& dialog);
   bool readMatrixText(Window& dialog);
   bool checkChoice(Window& dialog);
-  void showResultText(Window& dialog, int rank);
+  void showResultText(Window& dialog);
 
   // Kept from one command to the next, like the program's own storage: the
   // grid as the latest command left it, and the size of its latest text.

@@ -15,8 +15,8 @@ int pivotRowFrom(const FractionGrid& g, int from, int rows, int column) {
 
 }  // namespace
 
-int rowRank(FractionGrid grid, int rows, int columns) {
-  grid.width = TermWidth::Unbounded;  // so no elimination step can fail
+int rowRank(FractionGrid& grid, int rows, int columns) {
+  grid.width = TermWidth::Unbounded;  // so that no elimination step can fail
   int rank = 0;
   for (int c = 1; c <= columns && rank < rows; ++c) {
     const int p = pivotRowFrom(grid, rank + 1, rows, c);

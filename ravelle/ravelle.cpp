@@ -91,10 +91,9 @@ Status Ravelle::adjugate() {
 // Each cell n/d becomes (n * Q) / (d * P) for the determinant P/Q, reduced
 // on its denominator with the sign set aside.
 Status Ravelle::divideByDeterminant() {
-  const Fraction reciprocal{determinant_.den, determinant_.num};
   for (int r = 1; r <= n_; ++r) {
     for (int c = 1; c <= n_; ++c) {
-      Fraction quotient = product(result_.cell(r, c), reciprocal);
+      Fraction quotient = product(result_.num[r][c], result_.den[r][c], determinant_.den, determinant_.num);
       reduce(quotient, Bound::Denominator, BoundSign::SetAside);
       if (const Status s = result_.store(r, c, std::move(quotient)); s != Status::Ok) return s;
     }

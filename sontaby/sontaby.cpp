@@ -9,12 +9,7 @@
 namespace matcalc {
 namespace {
 
-// One operand: its grid, its row count and the column count of its text.
-struct Matrix {
-  FractionGrid grid;
-  int rows = 1;
-  int columns = 0;
-};
+using Matrix = Sontaby::Matrix;
 
 // Reads edit box `id` into the input buffer (two blanks appended), makes a
 // reading run on it into the matrix and counts the columns of the same text.
@@ -73,12 +68,12 @@ Status subtract(Matrix& m1, Matrix& m2) {
 // Scalar multiple: each cell of matrix 1 times matrix 2's cell [1][1],
 // (nA*nS)/(dA*dS); reduced, no sign normalisation.
 Status scale(Matrix& m1, const Matrix& m2) {
-  const Fraction factor = m2.grid.cell(1, 1);
+  const Integer& nS = m2.grid.num[1][1];
+  const Integer& dS = m2.grid.den[1][1];
   for (int r = 1; r <= m1.rows; ++r) {
     for (int c = 1; c <= m1.columns; ++c) {
-      if (const Status s = reduceAndStore(product(m1.grid.cell(r, c), factor), m1.grid, r, c); s != Status::Ok) {
-        return s;
-      }
+      const Status s = reduceAndStore(product(m1.grid.num[r][c], m1.grid.den[r][c], nS, dS), m1.grid, r, c);
+      if (s != Status::Ok) return s;
     }
   }
   return Status::Ok;
@@ -86,11 +81,31 @@ Status scale(Matrix& m1, const Matrix& m2) {
 
 // One accumulation of a product cell: the running sum n/d becomes
 // (tn*d + td*n)/(td*d), a zero numerator taking the denominator 1; then it
-// is reduced and, like a stored term, must fit the width.
-Status accumulate(const Fraction& term, Fraction& running, TermWidth width) {
-  Fraction next = sum(term.num, term.den, running.num, running.den);
-  if (next.num.isZero()) next.den = 1;
+// is reduced. Int is Integer, or std::int64_t where no product overflows it.
+template <class Int>
+BasicFraction<Int> accumulated(const Int& tn, const Int& td, const Int& n, const Int& d) {
+  BasicFraction<Int> next = sum(tn, td, n, d);
+  if (isZero(next.num)) next.den = 1;
   reduce(next, Bound::Denominator, BoundSign::Kept);
+  return next;
+}
+
+// Where the term and the running sum are below 2^31 in magnitude, every
+// product of the accumulation is below 2^62: native arithmetic.
+constexpr std::int64_t kNativeTerm = std::int64_t{1} << 31;
+
+// The running sum after one term; like a stored term, it must fit the width.
+Status accumulate(const Fraction& term, Fraction& running, TermWidth width) {
+  if (term.num.magnitudeBelow(kNativeTerm) && term.den.magnitudeBelow(kNativeTerm) &&
+      running.num.magnitudeBelow(kNativeTerm) && running.den.magnitudeBelow(kNativeTerm)) {
+    const BasicFraction<std::int64_t> next =
+        accumulated(term.num.small(), term.den.small(), running.num.small(), running.den.small());
+    if (const Status s = fits(next, width); s != Status::Ok) return s;
+    running.num = next.num;
+    running.den = next.den;
+    return Status::Ok;
+  }
+  Fraction next = accumulated(term.num, term.den, running.num, running.den);
   if (const Status s = fits(next, width); s != Status::Ok) return s;
   running = std::move(next);
   return Status::Ok;
@@ -98,15 +113,15 @@ Status accumulate(const Fraction& term, Fraction& running, TermWidth width) {
 
 // Product: each cell (i, j) of a third grid accumulates, from 0/1, the terms
 // nA(i,k)*nB(k,j) / dA(i,k)*dB(k,j), k = 1 ... cols1, each neither reduced
-// nor stored. The finished rows1 x cols2 block is copied into matrix 1, so
+// nor stored. The finished rows1 x cols2 block is moved into matrix 1, so
 // both matrices stay as read until the last term.
-Status multiply(Matrix& m1, const Matrix& m2) {
-  FractionGrid productGrid;
+Status multiply(Matrix& m1, const Matrix& m2, FractionGrid& productGrid) {
   for (int i = 1; i <= m1.rows; ++i) {
     for (int j = 1; j <= m2.columns; ++j) {
       Fraction running{0, 1};
       for (int k = 1; k <= m1.columns; ++k) {
-        const Status s = accumulate(product(m1.grid.cell(i, k), m2.grid.cell(k, j)), running, m1.grid.width);
+        const Status s = accumulate(product(m1.grid.num[i][k], m1.grid.den[i][k], m2.grid.num[k][j], m2.grid.den[k][j]),
+                                    running, m1.grid.width);
         if (s != Status::Ok) return s;
       }
       productGrid.num[i][j] = std::move(running.num);
@@ -123,16 +138,37 @@ Status multiply(Matrix& m1, const Matrix& m2) {
   return Status::Ok;
 }
 
+constexpr int kEditBoxes[] = {kSontabyMatrix1Box, kSontabyMatrix2Box};
+constexpr int kRadioButtons[] = {kSontabySumButton, kSontabyDifferenceButton, kSontabyScalarButton,
+                                 kSontabyProductButton};
+constexpr int kPushButtons[] = {kComputeButton};
+
+}  // namespace
+
+const ProgramInfo kSontabyInfo = {"sontaby", kEditBoxes, kRadioButtons, kPushButtons, makeHandler<Sontaby>};
+
+void Sontaby::onCommand(Window& dialog, int id) {
+  if (id == kComputeButton) compute(dialog);
+}
+
+// The compute command. The result box has no owner: a command started inside
+// its message loop finds the grids free, this one being done with them.
+void Sontaby::compute(Window& dialog) {
+  ResultText result;
+  if (computeResult(dialog, result)) showResult(dialog, result);
+}
+
 // Steps 1 to 6 up to the result text: reads both boxes, validates, computes
 // the chosen operation into matrix 1 and writes it. Returns false when it has
-// shown an error box instead. Kept out of line so that the input buffer and
-// the grids are gone before the result box opens: a command started inside
-// that box's message loop then stacks only the result text.
-[[gnu::noinline]] bool computeResult(Window& dialog, ResultText& result) {
-  // 1 to 3: both boxes read and counted, each into its own grid (a grid is
-  // cleared before its reading run), before any radio button is consulted.
+// shown an error box instead. Kept out of line so that the input buffer is
+// gone before the result box opens: a command started inside that box's
+// message loop then stacks only the result text.
+[[gnu::noinline]] bool Sontaby::computeResult(Window& dialog, ResultText& result) {
+  // 1 to 3: both boxes read and counted, each into its own grid, before any
+  // radio button is consulted.
   InputText input;
-  Matrix m1, m2;
+  Matrix& m1 = matrix1_;
+  Matrix& m2 = matrix2_;
   if (reportFailure(dialog, readOperand(dialog, kSontabyMatrix1Box, input, m1))) return false;
   if (reportFailure(dialog, readOperand(dialog, kSontabyMatrix2Box, input, m2))) return false;
   // A zero denominator in either text makes both matrices 32-bit, as typed.
@@ -151,31 +187,12 @@ Status multiply(Matrix& m1, const Matrix& m2) {
   if (dialog.isChecked(kSontabySumButton)) status = add(m1, m2);
   else if (dialog.isChecked(kSontabyDifferenceButton)) status = subtract(m1, m2);
   else if (dialog.isChecked(kSontabyScalarButton)) status = scale(m1, m2);
-  else if (dialog.isChecked(kSontabyProductButton)) status = multiply(m1, m2);
+  else if (dialog.isChecked(kSontabyProductButton)) status = multiply(m1, m2, productGrid_);
   if (reportFailure(dialog, status)) return false;
 
   // 6: rows1 x cols1 (cols2 after the product), nothing before or after it.
   result.appendMatrix(m1.grid, m1.rows, m1.columns);
   return true;
-}
-
-constexpr int kEditBoxes[] = {kSontabyMatrix1Box, kSontabyMatrix2Box};
-constexpr int kRadioButtons[] = {kSontabySumButton, kSontabyDifferenceButton, kSontabyScalarButton,
-                                 kSontabyProductButton};
-constexpr int kPushButtons[] = {kComputeButton};
-
-}  // namespace
-
-const ProgramInfo kSontabyInfo = {"sontaby", kEditBoxes, kRadioButtons, kPushButtons, makeHandler<Sontaby>};
-
-void Sontaby::onCommand(Window& dialog, int id) {
-  if (id == kComputeButton) compute(dialog);
-}
-
-// The compute command; all its storage is its own, made afresh each time.
-void Sontaby::compute(Window& dialog) {
-  ResultText result;
-  if (computeResult(dialog, result)) showResult(dialog, result);
 }
 
 }  // namespace matcalc

@@ -3,7 +3,9 @@
 // matrix 1 from box 1006 and matrix 2 from box 1004 and shows their sum (radio
 // button 1007), difference (1008), product (1011), or matrix 1 times matrix
 // 2's first element (1009), in exact fractions.
+#include "fraction_grid.h"
 #include "program_info.h"
+#include "result_text.h"
 #include "window.h"
 
 namespace matcalc {
@@ -19,8 +21,22 @@ class Sontaby : public CommandHandler {
  public:
   void onCommand(Window& dialog, int id) override;
 
+  // One operand: its grid, its row count and the column count of its text.
+  struct Matrix {
+    FractionGrid grid;
+    int rows = 1;
+    int columns = 0;
+  };
+
  private:
-  static void compute(Window& dialog);
+  void compute(Window& dialog);
+  bool computeResult(Window& dialog, ResultText& result);
+
+  // Every command reads its operands afresh; the grids are kept only so that
+  // they are not built again for each command.
+  Matrix matrix1_;
+  Matrix matrix2_;
+  FractionGrid productGrid_;
 };
 
 extern const ProgramInfo kSontabyInfo;

@@ -17,7 +17,6 @@ namespace {
 FractionGrid grid(std::initializer_list<std::initializer_list<Fraction>> rows,
                   TermWidth width = TermWidth::Unbounded) {
   FractionGrid g;
-  g.clear();
   int r = 1;
   for (const auto& row : rows) {
     int c = 1;
@@ -195,7 +194,6 @@ TEST(DiagonalProduct, ReducesAfterEachFactor) {
   };
   for (const ProductCase& c : cases) {
     FractionGrid g;
-    g.clear();
     g.width = TermWidth::Int32;
     const int n = static_cast<int>(c.diagonal.size());
     for (int r = 1; r <= n; ++r) ASSERT_EQ(g.store(r, r, c.diagonal[r - 1]), Status::Ok);

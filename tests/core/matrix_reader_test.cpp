@@ -29,12 +29,14 @@ TEST_P(ReaderTable, StoresTheListedCells) {
   const ReadCase& c = GetParam();
   const std::string text = c.text + "  ";
   FractionGrid grid;
-  grid.num[5][5] = 99;  // left over from an earlier command: must be cleared
+  // Left over from an earlier command: a cell of a row the text reads is
+  // cleared, a row below the matrix is left as it is.
+  grid.num[1][5] = 99;
+  grid.num[kMaxSide][5] = 99;
   const ReadResult read = readMatrix(text, grid);
   ASSERT_EQ(read.status, Status::Ok);
   EXPECT_EQ(read.rows, c.rows);
   FractionGrid expected;
-  expected.clear();
   bool zeroDenominator = false;
   for (const Cell& cell : c.cells) {
     ASSERT_EQ(expected.store(cell.row, cell.column, cell.value), Status::Ok);
@@ -43,7 +45,10 @@ TEST_P(ReaderTable, StoresTheListedCells) {
   // A stored zero denominator makes the matrix one of 32-bit terms.
   EXPECT_EQ(read.zeroDenominator, zeroDenominator);
   EXPECT_EQ(grid.width, zeroDenominator ? TermWidth::Int32 : TermWidth::Unbounded);
-  for (int r = 1; r <= kMaxSide; ++r) {
+  if (read.rows < kMaxSide) {
+    EXPECT_EQ(grid.num[kMaxSide][5], 99);
+  }
+  for (int r = 1; r <= read.rows; ++r) {
     for (int col = 1; col <= kMaxSide; ++col) {
       EXPECT_EQ(grid.num[r][col], expected.num[r][col]) << "numerator [" << r << "][" << col << "]";
       EXPECT_EQ(grid.den[r][col], expected.den[r][col]) << "denominator [" << r << "][" << col << "]";

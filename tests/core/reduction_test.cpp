@@ -93,6 +93,9 @@ TEST(Reduction, AgreesWithTrialDivisionOnRandomFractions) {
       for (const BoundSign sign : {Aside, Kept}) {
         const Fraction want = trialReduce(num, den, bound, sign), got = reduced({num, den}, bound, sign);
         ASSERT_TRUE(want.num == got.num && want.den == got.den) << num << '/' << den;
+        BasicFraction<std::int64_t> native{num, den};  // the same rule in native arithmetic
+        reduce(native, bound, sign);
+        ASSERT_TRUE(want.num == native.num && want.den == native.den) << num << '/' << den;
       }
     }
   }
@@ -121,7 +124,7 @@ TEST(FractionSum, ExactOnBothSidesOfThe64BitEvaluation) {
   for (int i = 0; i < 20000; ++i) {
     std::int64_t v[4];
     for (std::int64_t& x : v) x = rng() % 2 == 0 ? edges[rng() % std::size(edges)] : static_cast<std::int32_t>(rng());
-    const Fraction s = sum(v[0], v[1], v[2], v[3]);
+    const Fraction s = sum(Integer(v[0]), Integer(v[1]), Integer(v[2]), Integer(v[3]));
     const __int128 num = static_cast<__int128>(v[0]) * v[3] + static_cast<__int128>(v[2]) * v[1];
     const __int128 den = static_cast<__int128>(v[1]) * v[3];
     ASSERT_EQ(decimal(s.num), decimal(num));
@@ -144,7 +147,7 @@ TEST(SignChanges, NormaliseIsExactAndTestedAtTheWidth) {
   EXPECT_EQ(tooNegative.num, 2147483648LL);
   EXPECT_EQ(fits(tooNegative, TermWidth::Int32), Status::OutOfRange);
   EXPECT_EQ(fits(tooNegative, TermWidth::Unbounded), Status::Ok);
-  EXPECT_EQ(fits({-2147483647 - 1, 2147483647}, TermWidth::Int32), Status::Ok);
+  EXPECT_EQ(fits(Fraction{-2147483647 - 1, 2147483647}, TermWidth::Int32), Status::Ok);
 }
 
 }  // namespace

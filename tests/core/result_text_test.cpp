@@ -31,7 +31,7 @@ TEST(CellText, ThreeCases) {
 
 TEST(MatrixText, RowsEndInBlankAndLineFeed) {
   FractionGrid g;
-  g.clear();
+
   for (const auto& [r, c, value] : {std::tuple{1, 1, Fraction{1, 2}}, std::tuple{1, 2, Fraction{0, 7}},
                                     std::tuple{2, 1, Fraction{-3, 1}}, std::tuple{2, 2, Fraction{4, 1}}}) {
     ASSERT_EQ(g.store(r, c, value), Status::Ok);

@@ -30,7 +30,7 @@ Read read(const std::string& utf8) {
 }
 
 int rankOf(const std::string& utf8) {
-  const Read r = read(utf8);
+  Read r = read(utf8);
   return rowRank(r.grid, r.rows, r.columns);
 }
 
@@ -66,17 +66,20 @@ TEST(RowRank, ZeroDenominators) {
 // Only the rows x columns block counts: cells beyond it are not looked at.
 TEST(RowRank, OnlyTheBlockCounts) {
   const Read r = read("1 2 3\n1 2 4\n1 2 5");
-  EXPECT_EQ(rowRank(r.grid, 3, 2), 1);
-  EXPECT_EQ(rowRank(r.grid, 2, 3), 2);
-  EXPECT_EQ(rowRank(r.grid, 3, 0), 0);
+  FractionGrid copy = r.grid;
+  EXPECT_EQ(rowRank(copy, 3, 2), 1);
+  copy = r.grid;
+  EXPECT_EQ(rowRank(copy, 2, 3), 2);
+  copy = r.grid;
+  EXPECT_EQ(rowRank(copy, 3, 0), 0);
 }
 
-// Rows are exchanged to find pivots, on the count's own copy: the grid it
-// is given stays as read.
-TEST(RowRank, LeavesTheGridAsRead) {
-  const Read r = read("0 0 2\n0 3 1\n1 1 1\n2 2 2");
+// The rows exchanged into place are the first ones with a pivot; rows after
+// them are left reduced, so the block is in row echelon form.
+TEST(RowRank, LeavesRowEchelonForm) {
+  Read r = read("0 0 2\n0 3 1\n1 1 1\n2 2 2");
   EXPECT_EQ(rowRank(r.grid, r.rows, r.columns), 3);
-  const int expectedNum[5][4] = {{}, {0, 0, 0, 2}, {0, 0, 3, 1}, {0, 1, 1, 1}, {0, 2, 2, 2}};
+  const int expectedNum[5][4] = {{}, {0, 1, 1, 1}, {0, 0, 3, 1}, {0, 0, 0, 2}, {0, 0, 0, 0}};
   for (int i = 1; i <= 4; ++i) {
     for (int c = 1; c <= 3; ++c) {
       EXPECT_EQ(r.grid.num[i][c], expectedNum[i][c]) << i << "," << c;
@@ -90,9 +93,10 @@ TEST(RowRank, LeavesTheGridAsRead) {
 TEST(RowRank, ValuesBeyond32BitsAreCounted) {
   for (const char* text : {"65536 1\n1 65536", "1 -2147483648\n-1 -1", "3 2147483647\n2 1"}) {
     Read r = read(text);
+    FractionGrid narrow = r.grid;
+    narrow.width = TermWidth::Int32;
     EXPECT_EQ(rowRank(r.grid, r.rows, r.columns), 2) << text;
-    r.grid.width = TermWidth::Int32;
-    EXPECT_EQ(rowRank(r.grid, r.rows, r.columns), 2) << text;
+    EXPECT_EQ(rowRank(narrow, r.rows, r.columns), 2) << text;
   }
 }
 
