@@ -2,6 +2,7 @@
 // Dornikel, the determinant calculator: the compute command (1000) shows the
 // determinant of the typed square matrix as one exact fraction, the help
 // command (1002) shows how to type it.
+#include "fraction_free.h"
 #include "fraction_grid.h"
 #include "program_info.h"
 #include "window.h"
@@ -17,9 +18,10 @@ class Dornikel : public CommandHandler {
  private:
   void compute(Window& dialog);
 
-  // Every command reads its matrix afresh; the grid is kept only so that it
-  // is not built again for each command.
+  // Every command reads its matrix afresh; the grid and the elimination's
+  // integers are kept only so that they are not built again for each command.
   FractionGrid grid_;
+  IntegerMatrix work_;
 };
 
 extern const ProgramInfo kDornikelInfo;
