@@ -7,12 +7,15 @@
 #include "dornikel.h"
 #include "flint_reference.h"
 #include "quendrel.h"
+#include "ravelle.h"
 #include "sontaby.h"
 
 namespace matcalc::bench {
 namespace {
 
 WideKind kindOf(const benchmark::State& state) { return static_cast<WideKind>(state.range(0)); }
+// The side: 20 unless a second argument gives another.
+int sideOf(const benchmark::State& state) { return state.range(1) != 0 ? static_cast<int>(state.range(1)) : 20; }
 
 void BM_Wide_Dornikel(benchmark::State& state) {
   runCommand(state, kDornikelInfo, kMatrixBox, randomMatrix(kindOf(state), 1));
@@ -25,6 +28,14 @@ void BM_Wide_Quendrel(benchmark::State& state) {
 void BM_Wide_Sontaby(benchmark::State& state) {
   runCommand(state, kSontabyInfo, kSontabyMatrix1Box, randomMatrix(kindOf(state), 1), kSontabyProductButton,
              kSontabyMatrix2Box, randomMatrix(kindOf(state), 2));
+}
+
+void BM_Wide_RavelleInverse(benchmark::State& state) {
+  runCommand(state, kRavelleInfo, kMatrixBox, randomMatrix(kindOf(state), 1, sideOf(state)), kInverseRadio);
+}
+
+void BM_Wide_RavelleAdjugate(benchmark::State& state) {
+  runCommand(state, kRavelleInfo, kMatrixBox, randomMatrix(kindOf(state), 1, sideOf(state)), kAdjugateRadio);
 }
 
 void BM_Flint_Dornikel(benchmark::State& state) {
@@ -45,6 +56,26 @@ void BM_Flint_Sontaby(benchmark::State& state) {
   for (auto _ : state) fmpq_mat_mul(c.get(), a.get(), b.get());
 }
 
+void BM_Flint_RavelleInverse(benchmark::State& state) {
+  const int n = sideOf(state);
+  FlintMatrix a(randomMatrix(kindOf(state), 1, n), n), inverse("", n);
+  for (auto _ : state) fmpq_mat_inv(inverse.get(), a.get());
+}
+
+// The adjugate as the determinant times the inverse.
+void BM_Flint_RavelleAdjugate(benchmark::State& state) {
+  const int n = sideOf(state);
+  FlintMatrix a(randomMatrix(kindOf(state), 1, n), n), adjugate("", n);
+  fmpq_t det;
+  fmpq_init(det);
+  for (auto _ : state) {
+    fmpq_mat_det(det, a.get());
+    fmpq_mat_inv(adjugate.get(), a.get());
+    fmpq_mat_scalar_mul_fmpq(adjugate.get(), adjugate.get(), det);
+  }
+  fmpq_clear(det);
+}
+
 constexpr int kKinds = 4;
 BENCHMARK(BM_Wide_Dornikel)->DenseRange(0, kKinds - 1)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Flint_Dornikel)->DenseRange(0, kKinds - 1)->Unit(benchmark::kMillisecond);
@@ -52,6 +83,15 @@ BENCHMARK(BM_Wide_Quendrel)->DenseRange(0, kKinds - 1)->Unit(benchmark::kMillise
 BENCHMARK(BM_Flint_Quendrel)->DenseRange(0, kKinds - 1)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Wide_Sontaby)->DenseRange(0, kKinds - 1)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Flint_Sontaby)->DenseRange(0, kKinds - 1)->Unit(benchmark::kMillisecond);
+// Ravelle also on 6 x 6 integers: {kind, side}, side 0 for 20.
+void ravelleArguments(benchmark::internal::Benchmark* b) {
+  for (int kind = 0; kind < kKinds; ++kind) b->Args({kind, 0});
+  b->Args({0, 6});
+}
+BENCHMARK(BM_Wide_RavelleInverse)->Apply(ravelleArguments)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Flint_RavelleInverse)->Apply(ravelleArguments)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Wide_RavelleAdjugate)->Apply(ravelleArguments)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Flint_RavelleAdjugate)->Apply(ravelleArguments)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace matcalc::bench

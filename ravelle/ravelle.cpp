@@ -1,5 +1,6 @@
 #include "ravelle.h"
 
+#include "adjugate_or_inverse.h"
 #include "cofactor.h"
 #include "elimination.h"
 #include "error_box.h"
@@ -47,23 +48,36 @@ void Ravelle::compute(Window& dialog) {
   n_ = read.rows;
   result_.width = grid_.width;
 
-  // 4, 5, 6. The determinant, kept for the division; 0 refuses the inverse.
-  if (reportFailure(dialog, determinant())) return;
-  if (determinant_.num.isZero() && !adjugateChosen) {
+  // 4 to 9: the adjugate or the inverse into the result grid, unless the
+  // determinant is 0 and the inverse was chosen.
+  const bool inverse = !adjugateChosen;
+  Ending ending = Ending::Result;
+  if (method_ == Method::Cofactors || grid_.width == TermWidth::Int32) ending = byCofactors(inverse);
+  else if (!adjugateOrInverse(grid_, n_, inverse, result_, work_)) ending = Ending::SingularInverse;
+  if (ending == Ending::SingularInverse) {
     showError(dialog, kSingular.c_str(), kSingularCaption.c_str());
     return;
   }
-
-  // 7, 8, 9. The adjugate cell by cell, divided into the inverse when it was
-  // chosen, every sign on its numerator.
-  if (reportFailure(dialog, adjugate())) return;
-  if (inverseChosen && reportFailure(dialog, divideByDeterminant())) return;
-  if (reportFailure(dialog, normaliseSigns())) return;
+  if (ending == Ending::OutOfRange) {
+    reportFailure(dialog, Status::OutOfRange);
+    return;
+  }
 
   // 10, 11. The result, in a box the dialog does not own.
   ResultText text;
   text.appendMatrix(result_, n_, n_);
   showResult(dialog, text);
+}
+
+// 4 to 9 as typed: the determinant, kept for the division (0 refuses the
+// inverse); the adjugate cell by cell, each cell a cofactor; the division
+// into the inverse; every sign moved to its numerator.
+Ravelle::Ending Ravelle::byCofactors(bool inverse) {
+  if (determinant() != Status::Ok) return Ending::OutOfRange;
+  if (determinant_.num.isZero() && inverse) return Ending::SingularInverse;
+  if (adjugate() != Status::Ok) return Ending::OutOfRange;
+  if (inverse && divideByDeterminant() != Status::Ok) return Ending::OutOfRange;
+  return normaliseSigns() == Status::Ok ? Ending::Result : Ending::OutOfRange;
 }
 
 // Elimination with row swaps and the diagonal product, negated for an odd

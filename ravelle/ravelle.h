@@ -3,6 +3,7 @@
 // shows the adjugate (radio button 1006) or the inverse (1007) of the typed
 // square matrix as a matrix of exact fractions, the help command (1005) shows
 // how to type it.
+#include "fraction_free.h"
 #include "fraction_grid.h"
 #include "input_text.h"
 #include "program_info.h"
@@ -17,22 +18,35 @@ inline constexpr int kInverseRadio = 1007;
 
 class Ravelle : public CommandHandler {
  public:
+  // How a result is computed. Automatic: a text with a zero denominator cell
+  // by cell from cofactors, as typed; any other from one exact elimination,
+  // which gives the same results far faster. Cofactors: always cell by cell,
+  // so that tests can compare the two.
+  enum class Method { Automatic, Cofactors };
+
+  explicit Ravelle(Method method = Method::Automatic) : method_(method) {}
   void onCommand(Window& dialog, int id) override;
 
  private:
+  // How a computation after reading ends.
+  enum class Ending { Result, SingularInverse, OutOfRange };
+
   void compute(Window& dialog);
+  Ending byCofactors(bool inverse);
   Status determinant();
   Status adjugate();
   Status divideByDeterminant();
   Status normaliseSigns();
 
+  const Method method_;
   // The program's working storage, kept from one command to the next. The
-  // matrix is not kept in a copy: every cofactor consumes the grid, and the
-  // grid is filled again from the input text before each one.
+  // cofactors do not keep the matrix in a copy: each consumes the grid, and
+  // the grid is filled again from the input text before each one.
   InputText input_;
   FractionGrid grid_;
-  FractionGrid result_;  // cell (r, c): the adjugate, then the inverse, entry
-  int n_ = 0;            // the matrix is n x n, n the row count of the text
+  FractionGrid result_;   // cell (r, c): the adjugate, then the inverse, entry
+  IntegerMatrix work_;    // the exact elimination's integers
+  int n_ = 0;             // the matrix is n x n, n the row count of the text
   Fraction determinant_;  // its denominator may be negative
 };
 

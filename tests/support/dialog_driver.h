@@ -24,7 +24,10 @@ struct Box {
 
 class DialogDriver {
  public:
-  explicit DialogDriver(const ProgramInfo& program) : program_(program), handler_(program.makeHandler()) {}
+  explicit DialogDriver(const ProgramInfo& program) : DialogDriver(program, program.makeHandler()) {}
+  // The program's dialog with a handler made otherwise.
+  DialogDriver(const ProgramInfo& program, std::unique_ptr<CommandHandler> handler)
+      : program_(program), handler_(std::move(handler)) {}
 
   // Sets an edit box as a user would type it: UTF-8, line feeds become CR LF.
   DialogDriver& type(int id, const std::string& utf8) {

@@ -1,0 +1,124 @@
+#include "adjugate_or_inverse.h"
+
+#include <utility>
+
+namespace matcalc {
+namespace {
+
+using Vector = std::array<Integer, kGridSide>;
+
+void storeInLowestTerms(FractionGrid& result, int r, int c, Fraction f) {
+  reduce(f, Bound::Denominator, BoundSign::SetAside);
+  normaliseSign(f);
+  result.num[r][c] = std::move(f.num);
+  result.den[r][c] = std::move(f.den);
+}
+
+// The n x n matrix with its rows scaled to integers, in reduced row echelon
+// form times its last pivot.
+Echelon reducedForm(const FractionGrid& g, int n, IntegerMatrix& work) {
+  RowScales scales;
+  scaleRows(g, n, n, work, scales);
+  return eliminate(work, n, Clearing::AllRows);
+}
+
+// A nonzero v with m v = 0, for m in reduced form of rank n - 1: its column
+// without a pivot takes the last pivot d; each pivot row holds d in its pivot
+// column, so that column takes minus the row's entry in the free one.
+Vector kernelVector(const IntegerMatrix& m, const Echelon& e, int n) {
+  int free = 1;
+  for (int r = 1; r <= e.rank && e.pivotColumn[r] == free; ++r) ++free;
+  Vector v;
+  for (int c = 1; c <= n; ++c) v[c] = 0;
+  v[free] = e.lastPivot;
+  for (int r = 1; r <= e.rank; ++r) v[e.pivotColumn[r]] = -m.at[r][free];
+  return v;
+}
+
+int firstNonzero(const Vector& v, int n) {
+  int i = 1;
+  while (v[i].isZero() && i < n) ++i;
+  return i;
+}
+
+// The adjugate of a singular matrix. Below rank n - 1 every cofactor is 0.
+// At rank n - 1 the adjugate has rank 1: adj(A) A = A adj(A) = 0 makes it
+// v w^T times a constant, v spanning the kernel of A and w that of A^T. One
+// cofactor found directly, at a cell where v and w are not 0, sets it.
+void singularAdjugate(const FractionGrid& a, int n, FractionGrid& result, IntegerMatrix& work) {
+  const Echelon e = reducedForm(a, n, work);
+  for (int r = 1; r <= n; ++r) {
+    for (int c = 1; c <= n; ++c) storeInLowestTerms(result, r, c, {0, 1});
+  }
+  if (e.rank < n - 1) return;
+  const Vector v = kernelVector(work, e, n);
+
+  FractionGrid transposed;
+  for (int r = 1; r <= n; ++r) {
+    for (int c = 1; c <= n; ++c) {
+      transposed.num[r][c] = a.num[c][r];
+      transposed.den[r][c] = a.den[c][r];
+    }
+  }
+  const Vector w = kernelVector(work, reducedForm(transposed, n, work), n);
+
+  // Entry (i, j) of the adjugate is the cofactor of cell (j, i): the minor
+  // without row j and column i, with the sign of i + j.
+  const int i = firstNonzero(v, n), j = firstNonzero(w, n);
+  FractionGrid minor;
+  for (int r = 1, mr = 1; r <= n; ++r) {
+    if (r == j) continue;
+    for (int c = 1, mc = 1; c <= n; ++c) {
+      if (c == i) continue;
+      minor.num[mr][mc] = a.num[r][c];
+      minor.den[mr][mc++] = a.den[r][c];
+    }
+    ++mr;
+  }
+  Fraction cofactor = determinantOf(minor, n - 1, work);
+  if ((i + j) % 2 != 0) cofactor.num = -cofactor.num;
+
+  const Integer scale = v[i] * w[j];
+  for (int r = 1; r <= n; ++r) {
+    for (int c = 1; c <= n; ++c) storeInLowestTerms(result, r, c, {cofactor.num * v[r] * w[c], cofactor.den * scale});
+  }
+}
+
+}  // namespace
+
+bool adjugateOrInverse(const FractionGrid& matrix, int n, bool inverse, FractionGrid& result, IntegerMatrix& work) {
+  // A = S^-1 B, S the row scales and B integer. Beside B the identity: the
+  // elimination turns [B | I] into [d I | X], X = d B^-1, with d the last
+  // pivot and det B = d, negated for odd swaps.
+  RowScales scales;
+  scaleRows(matrix, n, n, work, scales);
+  work.columns = 2 * n;
+  for (int r = 1; r <= n; ++r) {
+    for (int c = 1; c <= n; ++c) work.at[r][n + c] = r == c ? 1 : 0;
+  }
+  const Echelon e = eliminate(work, n, Clearing::AllRows);
+  if (e.rank < n) {
+    if (inverse) return false;
+    singularAdjugate(matrix, n, result, work);
+    return true;
+  }
+
+  // A^-1 = B^-1 S: entry (r, c) is X[r][c] s_c / d. adj A = det A A^-1, with
+  // det A = det B / (s_1 ... s_n): entry (r, c) is +-X[r][c] s_c / (s_1 ... s_n).
+  Integer scaleProduct = 1;
+  for (int r = 1; r <= n; ++r) scaleProduct = scaleProduct * scales[r];
+  const bool negate = e.swaps % 2 != 0;
+  for (int r = 1; r <= n; ++r) {
+    for (int c = 1; c <= n; ++c) {
+      Integer num = work.at[r][n + c] * scales[c];
+      if (inverse) {
+        storeInLowestTerms(result, r, c, {std::move(num), e.lastPivot});
+      } else {
+        storeInLowestTerms(result, r, c, {negate ? -num : std::move(num), scaleProduct});
+      }
+    }
+  }
+  return true;
+}
+
+}  // namespace matcalc
