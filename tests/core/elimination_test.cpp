@@ -9,8 +9,12 @@
 #include <string>
 #include <vector>
 
+#include "decimal_text.h"
+
 namespace matcalc {
 namespace {
+
+using testing::decimal;
 
 // A grid of the given rows; TermWidth::Int32 for a text computed as typed,
 // with the range test at every store.
@@ -25,14 +29,6 @@ FractionGrid grid(std::initializer_list<std::initializer_list<Fraction>> rows,
   }
   g.width = width;
   return g;
-}
-
-std::string decimal(__int128 v) {
-  if (v == 0) return "0";
-  std::string digits;
-  const bool negative = v < 0;
-  for (; v != 0; v /= 10) digits.insert(digits.begin(), static_cast<char>('0' + (negative ? -(v % 10) : v % 10)));
-  return negative ? "-" + digits : digits;
 }
 
 void expectRow(const FractionGrid& g, int r, std::vector<Fraction> want) {
@@ -109,10 +105,7 @@ TEST(EliminationStep, AgreesWithWideArithmeticAcrossTermSizes) {
       num /= x;
       den /= x;
     }
-    std::string wideNum, wideDen;
-    wide.num[2][2].appendDecimal(wideNum);
-    wide.den[2][2].appendDecimal(wideDen);
-    ASSERT_EQ(wideNum + '/' + wideDen, decimal(num) + '/' + decimal(den));
+    ASSERT_EQ(decimal(wide.num[2][2]) + '/' + decimal(wide.den[2][2]), decimal(num) + '/' + decimal(den));
     const bool fits = num >= INT32_MIN && num <= INT32_MAX && den >= INT32_MIN && den <= INT32_MAX;
     ASSERT_EQ(status, fits ? Status::Ok : Status::OutOfRange) << p << ' ' << dp << ' ' << a << ' ' << b << ' ' << n << ' ' << d << ' ' << nk << ' ' << dk;
     if (fits) {

@@ -9,8 +9,12 @@
 #include <random>
 #include <string>
 
+#include "decimal_text.h"
+
 namespace matcalc {
 namespace {
+
+using testing::decimal;
 
 using I128 = __int128;
 
@@ -23,20 +27,6 @@ Integer integerOf(I128 v) {
     out = out * Integer(std::int64_t{1} << 32) + Integer(static_cast<std::int64_t>((magnitude >> shift) & 0xFFFFFFFFu));
   }
   return v < 0 ? -out : out;
-}
-
-std::string decimal(I128 v) {
-  if (v == 0) return "0";
-  std::string digits;
-  const bool negative = v < 0;
-  for (; v != 0; v /= 10) digits.insert(digits.begin(), static_cast<char>('0' + (negative ? -(v % 10) : v % 10)));
-  return negative ? "-" + digits : digits;
-}
-
-std::string decimal(const Integer& v) {
-  std::string out;
-  v.appendDecimal(out);
-  return out;
 }
 
 // The value and its form: equal to the native value, and inline exactly

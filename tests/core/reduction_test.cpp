@@ -5,10 +5,13 @@
 #include <random>
 #include <string>
 
+#include "decimal_text.h"
 #include "fraction.h"
 
 namespace matcalc {
 namespace {
+
+using testing::decimal;
 
 // The literal trial division on 64-bit values: d = 2 while d <= B, dividing
 // both terms and trying the same d again after a success.
@@ -99,20 +102,6 @@ TEST(Reduction, AgreesWithTrialDivisionOnRandomFractions) {
       }
     }
   }
-}
-
-std::string decimal(const Integer& v) {
-  std::string out;
-  v.appendDecimal(out);
-  return out;
-}
-
-std::string decimal(__int128 v) {
-  if (v == 0) return "0";
-  std::string digits;
-  const bool negative = v < 0;
-  for (; v != 0; v /= 10) digits.insert(digits.begin(), static_cast<char>('0' + (negative ? -(v % 10) : v % 10)));
-  return negative ? "-" + digits : digits;
 }
 
 // The sum (a*d + c*b)/(b*d) against native 128-bit arithmetic, on both sides
