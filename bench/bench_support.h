@@ -61,7 +61,8 @@ inline std::string randomMatrix(WideKind kind, unsigned seed, int n = 20) {
         case WideKind::TenDigits: {
           long den = between(1000000000, 2147483647);
           while (!denominators.insert(den).second) den = between(1000000000, 2147483647);
-          text += (rng() % 2 == 0 ? "-" : "") + std::to_string(between(1000000000, 2147483647)) + '/' + std::to_string(den);
+          if (rng() % 2 == 0) text += '-';
+          text += std::to_string(between(1000000000, 2147483647)) + '/' + std::to_string(den);
           break;
         }
       }
