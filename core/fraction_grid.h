@@ -2,6 +2,7 @@
 // The fraction grid: numerators and denominators of up to 20 x 20 cells,
 // addressed [row][column] from 1; row 0 and column 0 are never used.
 #include <array>
+#include <utility>
 
 #include "fraction.h"
 
