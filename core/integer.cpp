@@ -3,6 +3,9 @@
 #include <array>
 #include <charconv>
 
+#include "decimal_form.h"
+#include "exact_quotient.h"
+
 namespace matcalc {
 
 BigInt* Integer::copyOf(const BigInt& v) { return new BigInt(v); }
@@ -38,7 +41,10 @@ Integer Integer::wideProduct(const Integer& a, const Integer& b) {
   return wide(a, b, [](const auto& x, const auto& y) { return BigInt(x * y); });
 }
 
+// A divisor that fits in 64 bits takes the library's division by a machine
+// word; a wide one the exact division.
 Integer Integer::wideQuotient(const Integer& a, const Integer& b) {
+  if (a.big_ && b.big_) return canonical(exactQuotient(*a.big_, *b.big_));
   return wide(a, b, [](const auto& x, const auto& y) { return BigInt(x / y); });
 }
 
@@ -70,7 +76,7 @@ std::strong_ordering operator<=>(const Integer& a, const Integer& b) {
 
 void Integer::appendDecimal(std::string& out) const {
   if (big_) {
-    out += big_->str();
+    appendDecimalForm(out, *big_);
     return;
   }
   std::array<char, 24> digits;
