@@ -2,12 +2,9 @@
 // Fractions of two exact terms and the operations on them.
 //
 // Every formula is evaluated exactly, and the reduction rule is applied to the
-// exact values. Where a stored term may have any size, nothing more is needed.
-// A text with a zero denominator is computed as typed instead, with 32-bit
-// terms: there a term that does not fit is reported as Status::OutOfRange
-// when it is stored, rather than wrapped.
+// exact values. Whether a stored term must also fit in 32 bits is the
+// command's arithmetic (arithmetic.h).
 #include "integer.h"
-#include "status.h"
 
 namespace matcalc {
 
@@ -19,19 +16,6 @@ struct BasicFraction {
   Int den = 1;
 };
 using Fraction = BasicFraction<Integer>;
-
-// How wide a stored term may be.
-enum class TermWidth {
-  Unbounded,  // any size: the terms of texts without a zero denominator
-  Int32,      // 32 signed bits: a text with a zero denominator, computed as typed
-};
-
-// Ok when both terms may be stored at that width, else Status::OutOfRange.
-template <class Int>
-Status fits(const BasicFraction<Int>& f, TermWidth width) {
-  if (width == TermWidth::Unbounded || (fitsInt32(f.num) && fitsInt32(f.den))) return Status::Ok;
-  return Status::OutOfRange;
-}
 
 // Which term of a fraction bounds the reduction, and whether its sign is set
 // aside (reduction runs for |bound| >= 2) or kept (it runs only for bound >= 2,

@@ -15,9 +15,6 @@ struct FractionGrid {
   using Table = std::array<std::array<Integer, kGridSide>, kGridSide>;
   Table num;
   Table den;
-  // How wide the terms stored in it may be: 32 bits for a matrix read from a
-  // text with a zero denominator.
-  TermWidth width = TermWidth::Unbounded;
 
   // Every usable cell 0/1.
   FractionGrid() {
@@ -25,12 +22,9 @@ struct FractionGrid {
   }
 
   Fraction cell(int r, int c) const { return {num[r][c], den[r][c]}; }
-  // Stores f in cell [r][c] when its terms fit the grid's width.
-  Status store(int r, int c, Fraction f) {
-    if (const Status s = fits(f, width); s != Status::Ok) return s;
+  void store(int r, int c, Fraction f) {
     num[r][c] = std::move(f.num);
     den[r][c] = std::move(f.den);
-    return Status::Ok;
   }
   // Every usable cell of row r becomes 0/1.
   void clearRow(int r) {

@@ -1,5 +1,6 @@
 #include "matrix_reader.h"
 
+#include <algorithm>
 #include <cstdint>
 
 namespace matcalc {
@@ -7,16 +8,70 @@ namespace {
 
 bool isDigit(char ch) { return ch >= '0' && ch <= '9'; }
 
+// The number being read, exact whatever its length: digits are gathered
+// natively in a block of up to 18 and joined to the wide part a block at a
+// time. As it grows it also tells whether the 32-bit accumulator that reads
+// the same digits would have left its range.
+class Accumulator {
+ public:
+  // A digit d: the number times 10 plus d, or minus d in a negative number.
+  // Returns false when that value leaves the 32-bit range.
+  bool push(int d, bool negative) {
+    block_ = block_ * 10 + (negative ? -d : d);
+    if (++blockDigits_ == kBlockDigits) {
+      wide_ = wide_ * kBlockScale + block_;
+      block_ = 0;
+      blockDigits_ = 0;
+    }
+    if (!fitsInt32_) return false;
+    const std::int64_t next = small_ * 10 + (negative ? -d : d);
+    fitsInt32_ = next >= INT32_MIN && next <= INT32_MAX;
+    small_ = next;
+    return fitsInt32_;
+  }
+
+  bool isZero() const { return wide_.isZero() && block_ == 0; }
+
+  // The value, and the accumulator back to 0.
+  Integer take() {
+    Integer value = block_;
+    if (!wide_.isZero()) value = wide_ * powerOfTen(blockDigits_) + value;
+    *this = Accumulator();
+    return value;
+  }
+
+ private:
+  static constexpr int kBlockDigits = 18;
+  static constexpr std::int64_t kBlockScale = 1'000'000'000'000'000'000;
+  static std::int64_t powerOfTen(int digits) {
+    std::int64_t p = 1;
+    for (int i = 0; i < digits; ++i) p *= 10;
+    return p;
+  }
+
+  Integer wide_;               // the digits before the current block
+  std::int64_t block_ = 0;     // |block_| < 10^blockDigits_
+  int blockDigits_ = 0;
+  std::int64_t small_ = 0;     // the 32-bit accumulator's value, while it fits
+  bool fitsInt32_ = true;
+};
+
 class MatrixReader {
  public:
   explicit MatrixReader(FractionGrid& grid) : grid_(grid) { grid_.clearRow(1); }
 
+  // Reads to the end of the text, or up to the size fault: a cell beyond
+  // the table cannot be stored.
   ReadResult run(std::string_view text) {
+    ReadResult read;
     for (const char ch : text) {
-      const Status s = step(ch);
-      if (s != Status::Ok) return {s, rows_, zeroDenominator_};
+      read.exact = step(ch);
+      if (read.exact != Status::Ok) break;
     }
-    return {Status::Ok, rows_, zeroDenominator_};
+    read.rows = rows_;
+    read.zeroDenominator = zeroDenominator_;
+    read.asTyped = leftInt32_ ? Status::OutOfRange : read.exact;
+    return read;
   }
 
  private:
@@ -32,12 +87,9 @@ class MatrixReader {
     return Status::Ok;
   }
 
-  // A negative number is built negative digit by digit; each new value of
-  // the accumulator must fit in 32 bits.
+  // A negative number is built negative digit by digit.
   Status digit(int d) {
-    const std::int64_t next = std::int64_t{accumulator_} * 10 + (state_ == State::NegativeNumerator ? -d : d);
-    if (next < INT32_MIN || next > INT32_MAX) return Status::OutOfRange;
-    accumulator_ = static_cast<std::int32_t>(next);
+    if (!accumulator_.push(d, state_ == State::NegativeNumerator)) leftInt32_ = true;
     if (state_ != State::Denominator) digitSeen_ = true;
     return Status::Ok;
   }
@@ -80,7 +132,7 @@ class MatrixReader {
         state_ = State::Numerator;
         return Status::Ok;
       case '\r':
-        if (accumulator_ == 0) return Status::Ok;  // the line break is not counted
+        if (accumulator_.isZero()) return Status::Ok;  // the line break is not counted
         if (const Status s = storeDenominator(); s != Status::Ok) return s;
         state_ = State::Numerator;
         return advanceRow();
@@ -103,17 +155,15 @@ class MatrixReader {
 
   Status storeNumerator() {
     if (column_ > kMaxSide) return Status::TooLarge;
-    grid_.num[row_][column_] = accumulator_;
-    accumulator_ = 0;
+    grid_.num[row_][column_] = accumulator_.take();
     digitSeen_ = false;
     return Status::Ok;
   }
 
   Status storeDenominator() {
     if (column_ > kMaxSide) return Status::TooLarge;
-    grid_.den[row_][column_] = accumulator_;
-    if (accumulator_ == 0) zeroDenominator_ = true;
-    accumulator_ = 0;
+    if (accumulator_.isZero()) zeroDenominator_ = true;
+    grid_.den[row_][column_] = accumulator_.take();
     return Status::Ok;
   }
 
@@ -127,10 +177,11 @@ class MatrixReader {
   }
 
   FractionGrid& grid_;
-  std::int32_t accumulator_ = 0;
+  Accumulator accumulator_;
   State state_ = State::Numerator;
   bool digitSeen_ = false;
   bool zeroDenominator_ = false;
+  bool leftInt32_ = false;  // a number left the 32-bit range
   int row_ = 1;
   int column_ = 1;
   int rows_ = 1;
@@ -138,11 +189,7 @@ class MatrixReader {
 
 }  // namespace
 
-ReadResult readMatrix(std::string_view text, FractionGrid& grid) {
-  const ReadResult read = MatrixReader(grid).run(text);
-  grid.width = read.zeroDenominator ? TermWidth::Int32 : TermWidth::Unbounded;
-  return read;
-}
+ReadResult readMatrix(std::string_view text, FractionGrid& grid) { return MatrixReader(grid).run(text); }
 
 int columnCount(std::string_view text, int rows) {
   int count = 0;
@@ -160,16 +207,13 @@ int columnCount(std::string_view text, int rows) {
   return count;
 }
 
-Status readRectangularMatrix(std::string_view text, FractionGrid& grid, int& rows, int& columns) {
-  const ReadResult read = readMatrix(text, grid);
-  if (read.status != Status::Ok) return read.status;
+RectangularRead readRectangularMatrix(std::string_view text, FractionGrid& grid) {
+  RectangularRead out{readMatrix(text, grid), 0};
   // Each element the column count counts is one that the run stored on the
-  // first line, at most 20; the test guards the tables all the same.
-  const int count = columnCount(text, read.rows);
-  if (count > kMaxSide) return Status::TooLarge;
-  rows = read.rows;
-  columns = count;
-  return Status::Ok;
+  // first line, at most 20, unless the run stopped at the size fault; the
+  // bound guards the tables all the same.
+  out.columns = std::min(columnCount(text, out.read.rows), kMaxSide);
+  return out;
 }
 
 }  // namespace matcalc

@@ -9,20 +9,23 @@
 
 namespace matcalc {
 
+// What one reading run found. The values it stores are exact, whatever their
+// length. Whether an element beyond 32 bits is a fault depends on the whole
+// command (a zero denominator anywhere in it), so the run reports both ways:
 struct ReadResult {
-  Status status = Status::Ok;
-  int rows = 1;                  // the row count: one more than the number of row advances
+  int rows = 1;  // the row count: one more than the number of row advances
   bool zeroDenominator = false;  // whether a denominator of 0 was stored
+  // Status::TooLarge when a 21st row began or a 21st element of a line was
+  // stored, where the run stopped; Ok otherwise.
+  Status exact = Status::Ok;
+  // The same read with a 32-bit accumulator: Status::OutOfRange when a
+  // number left the 32-bit range before the run stopped, else as `exact`.
+  Status asTyped = Status::Ok;
 };
 
 // Reads the text into the grid, each row of it starting empty (every cell
 // 0/1), so a cell the text does not fill is 0; rows below the row count are
-// not part of the matrix and are left as they are. Stops with
-// Status::OutOfRange when a number leaves the 32-bit range, and with
-// Status::TooLarge when a 21st row begins or a 21st element of a line is
-// stored, whichever comes first in the text. A matrix with a zero denominator
-// is computed as typed, with 32-bit terms; so the grid's width becomes
-// TermWidth::Int32 when the run stores one, TermWidth::Unbounded otherwise.
+// not part of the matrix and are left as they are.
 ReadResult readMatrix(std::string_view text, FractionGrid& grid);
 
 // The number of elements on the first line of the same text: with one row
@@ -32,7 +35,12 @@ ReadResult readMatrix(std::string_view text, FractionGrid& grid);
 int columnCount(std::string_view text, int rows);
 
 // A rectangular matrix: the reading run, then the column count of the same
-// text. `rows` and `columns` are set only when reading succeeds.
-Status readRectangularMatrix(std::string_view text, FractionGrid& grid, int& rows, int& columns);
+// text, which is at most 20 (each element it counts was stored on the first
+// line).
+struct RectangularRead {
+  ReadResult read;
+  int columns = 0;
+};
+RectangularRead readRectangularMatrix(std::string_view text, FractionGrid& grid);
 
 }  // namespace matcalc

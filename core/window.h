@@ -27,6 +27,14 @@ class Window {
 };
 
 // A program's own logic: the dialog passes it the identifier of every command.
+//
+// Re-entry: a box the dialog does not own leaves the dialog usable, so a
+// further command can run inside that box's message loop, nested in the
+// command that showed it. A handler therefore shows such a box only when it
+// is done with the storage it keeps from one command to the next (the text
+// shown is the box's own), and keeps little on the stack while the box is
+// open, since each nested command stacks up on the one before: a large
+// buffer such as the input text lives in a function that has returned.
 class CommandHandler {
  public:
   virtual ~CommandHandler() = default;

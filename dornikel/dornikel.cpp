@@ -1,11 +1,11 @@
 #include "dornikel.h"
 
-#include "elimination.h"
+#include "command_reading.h"
 #include "error_box.h"
-#include "fraction_free.h"
 #include "input_text.h"
 #include "matrix_reader.h"
 #include "result_text.h"
+#include "stepwise_elimination.h"
 #include "texts.h"
 
 namespace matcalc {
@@ -17,17 +17,16 @@ constexpr auto kHelpText = gbk(MATCALC_HELP_TEXT("Dornikelv1.0是一款可以对
                                                  "①在编辑框中输入行列式,整数原样输入,小数按分数的形",
                                                  "注意:最后一行输入完毕后请不要换行,否则计算会出现错误!"));
 
-// The determinant of the n x n block at the upper left of a grid of 32-bit
-// terms, as typed: elimination with row swaps, the diagonal product, its sign
-// normalised and negated for an odd number of swaps.
-Status determinantAsTyped(FractionGrid& grid, int n, Fraction& det) {
+// The determinant step by step: elimination with row swaps, the diagonal
+// product, its sign normalised and negated for an odd number of swaps.
+Status stepwiseDeterminant(FractionGrid& grid, int n, Arithmetic arithmetic, Fraction& det) {
   int swaps = 0;
-  if (const Status s = forwardEliminate(grid, n, n, PivotRepair::RowSwap, swaps); s != Status::Ok) return s;
-  if (const Status s = diagonalProduct(grid, n, det); s != Status::Ok) return s;
+  if (const Status s = forwardEliminate(grid, n, n, PivotRepair::RowSwap, swaps, arithmetic); s != Status::Ok) return s;
+  if (const Status s = diagonalProduct(grid, n, det, arithmetic); s != Status::Ok) return s;
   normaliseSign(det);
-  if (const Status s = fits(det, grid.width); s != Status::Ok) return s;
+  if (const Status s = fits(det, arithmetic); s != Status::Ok) return s;
   if (swaps % 2 != 0) det.num = -det.num;
-  return fits(det, grid.width);
+  return fits(det, arithmetic);
 }
 
 constexpr int kEditBoxes[] = {kMatrixBox};
@@ -43,21 +42,25 @@ void Dornikel::onCommand(Window& dialog, int id) {
 }
 
 void Dornikel::compute(Window& dialog) {
+  // 1 to 4. The edit box, two blanks appended, and one reading run: its row
+  // count is the side n of the matrix.
   InputText input;
-  if (reportFailure(dialog, input.read(dialog, kMatrixBox))) return;
-
+  CommandReading reading;
+  reading.add(input.read(dialog, kMatrixBox));
   const ReadResult read = readMatrix(input.text(), grid_);
-  if (reportFailure(dialog, read.status)) return;
+  reading.add(read);
+  if (reportFailure(dialog, reading.failure())) return;
 
-  // Without a zero denominator the steps above give the determinant in
-  // lowest terms with a positive denominator, and so does one fraction-free
-  // elimination, much faster. A text with a zero denominator is computed as
-  // typed.
+  // 5 to 8. The determinant in lowest terms with a positive denominator: the
+  // steps above give it, and so does one fraction-free elimination, much
+  // faster.
+  const Arithmetic arithmetic = reading.arithmetic(method_);
   Fraction det;
-  if (grid_.width == TermWidth::Unbounded) det = determinantOf(grid_, read.rows, work_);
-  else if (reportFailure(dialog, determinantAsTyped(grid_, read.rows, det))) return;
+  if (arithmetic == Arithmetic::Exact) det = determinantOf(grid_, read.rows, work_);
+  else if (reportFailure(dialog, stepwiseDeterminant(grid_, read.rows, arithmetic, det))) return;
 
-  // The value alone for an integer or for 0, otherwise P/Q.
+  // 9, 10. The value alone for an integer or for 0, otherwise P/Q, in a box
+  // the dialog owns.
   ResultText text;
   text.append(kHeading.view());
   text.appendDecimal(det.num);

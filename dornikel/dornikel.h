@@ -2,8 +2,9 @@
 // Dornikel, the determinant calculator: the compute command (1000) shows the
 // determinant of the typed square matrix as one exact fraction, the help
 // command (1002) shows how to type it.
-#include "fraction_free.h"
+#include "arithmetic.h"
 #include "fraction_grid.h"
+#include "integer_elimination.h"
 #include "program_info.h"
 #include "window.h"
 
@@ -13,11 +14,13 @@ inline constexpr int kDornikelHelpButton = 1002;
 
 class Dornikel : public CommandHandler {
  public:
+  explicit Dornikel(Method method = Method::Kernel) : method_(method) {}
   void onCommand(Window& dialog, int id) override;
 
  private:
   void compute(Window& dialog);
 
+  const Method method_;
   // Every command reads its matrix afresh; the grid and the elimination's
   // integers are kept only so that they are not built again for each command.
   FractionGrid grid_;

@@ -1,6 +1,6 @@
 #include "rank.h"
 
-#include "elimination.h"
+#include "stepwise_elimination.h"
 
 namespace matcalc {
 namespace {
@@ -16,7 +16,6 @@ int pivotRowFrom(const FractionGrid& g, int from, int rows, int column) {
 }  // namespace
 
 int rowRank(FractionGrid& grid, int rows, int columns) {
-  grid.width = TermWidth::Unbounded;  // so that no elimination step can fail
   int rank = 0;
   for (int c = 1; c <= columns && rank < rows; ++c) {
     const int p = pivotRowFrom(grid, rank + 1, rows, c);
@@ -25,7 +24,7 @@ int rowRank(FractionGrid& grid, int rows, int columns) {
     if (p != pivot) swapRows(grid, p, pivot, columns);
     for (int i = pivot + 1; i <= rows; ++i) {
       if (grid.num[i][c].isZero()) continue;  // nothing to clear in this row
-      eliminationStep(grid, pivot, c, i, columns);
+      eliminationStep(grid, pivot, c, i, columns, Arithmetic::Stepwise);  // terms of any size: it cannot fail
     }
     rank = pivot;
   }

@@ -9,7 +9,7 @@ namespace matcalc {
 // or below the next pivot row whose numerator there is not 0 is exchanged
 // into place and clears that column in the rows below it that are not 0
 // there; a column without such a row is skipped. The block is changed in
-// place, with terms of any size whatever the grid's width, so the count
+// place, with terms of any size whatever the command's arithmetic, so the count
 // always ends and never fails.
 //
 // A cell counts as nonzero by its numerator, as everywhere in the programs, so

@@ -17,7 +17,7 @@ void storeInLowestTerms(FractionGrid& result, int r, int c, Fraction f) {
 // The n x n matrix with its rows scaled to integers, in reduced row echelon
 // form times its last pivot.
 Echelon reducedForm(const FractionGrid& g, int n, IntegerMatrix& work) {
-  RowScales scales;
+  Scales scales;
   scaleRows(g, n, n, work, scales);
   return eliminate(work, n, Clearing::AllRows);
 }
@@ -88,20 +88,22 @@ void singularAdjugate(const FractionGrid& a, int n, FractionGrid& result, Intege
 
 bool adjugateOrInverse(const FractionGrid& matrix, int n, bool inverse, FractionGrid& result, IntegerMatrix& work) {
   // A = S^-1 B, S the row scales and B integer. Beside B the identity: the
-  // elimination turns [B | I] into [d I | X], X = d B^-1, with d the last
-  // pivot and det B = d, negated for odd swaps.
-  RowScales scales;
+  // elimination turns [B | I] into [U | Y], U upper triangular with last
+  // pivot d = +-det B (negated for odd swaps), and the back substitution Y
+  // into X = d B^-1.
+  Scales scales;
   scaleRows(matrix, n, n, work, scales);
   work.columns = 2 * n;
   for (int r = 1; r <= n; ++r) {
     for (int c = 1; c <= n; ++c) work.at[r][n + c] = r == c ? 1 : 0;
   }
-  const Echelon e = eliminate(work, n, Clearing::AllRows);
+  const Echelon e = eliminate(work, n, Clearing::Below);
   if (e.rank < n) {
     if (inverse) return false;
     singularAdjugate(matrix, n, result, work);
     return true;
   }
+  backSubstitute(work, n);
 
   // A^-1 = B^-1 S: entry (r, c) is X[r][c] s_c / d. adj A = det A A^-1, with
   // det A = det B / (s_1 ... s_n): entry (r, c) is +-X[r][c] s_c / (s_1 ... s_n).

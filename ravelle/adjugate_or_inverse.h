@@ -1,8 +1,8 @@
 #pragma once
 // The adjugate or the inverse of a square matrix without zero denominators,
 // exactly, from one fraction-free Gauss-Jordan elimination.
-#include "fraction_free.h"
 #include "fraction_grid.h"
+#include "integer_elimination.h"
 
 namespace matcalc {
 

@@ -2,7 +2,7 @@
 
 #include <utility>
 
-#include "elimination.h"
+#include "stepwise_elimination.h"
 
 namespace matcalc {
 namespace {
@@ -31,7 +31,7 @@ void strikeRow(FractionGrid& g, int n, int i) {
 
 }  // namespace
 
-Status cofactor(FractionGrid& grid, int n, int i, int j, FractionGrid& result) {
+Status cofactor(FractionGrid& grid, int n, int i, int j, FractionGrid& result, Arithmetic arithmetic) {
   strikeColumn(grid, n, j);
   strikeRow(grid, n, i);
 
@@ -39,12 +39,16 @@ Status cofactor(FractionGrid& grid, int n, int i, int j, FractionGrid& result) {
   // so the minor's determinant needs no correction for repairs.
   const int m = n - 1;
   int unusedSwaps = 0;
-  if (const Status s = forwardEliminate(grid, m, m, PivotRepair::RowAddition, unusedSwaps); s != Status::Ok) return s;
+  if (const Status s = forwardEliminate(grid, m, m, PivotRepair::RowAddition, unusedSwaps, arithmetic); s != Status::Ok) {
+    return s;
+  }
 
   Fraction value;  // 1/1 for the empty minor of a 1 x 1 matrix
-  if (const Status s = diagonalProduct(grid, m, value); s != Status::Ok) return s;
+  if (const Status s = diagonalProduct(grid, m, value, arithmetic); s != Status::Ok) return s;
   if ((i + j) % 2 != 0) value.num = -value.num;
-  return result.store(j, i, std::move(value));
+  if (const Status s = fits(value, arithmetic); s != Status::Ok) return s;
+  result.store(j, i, std::move(value));
+  return Status::Ok;
 }
 
 }  // namespace matcalc

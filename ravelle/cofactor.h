@@ -1,6 +1,7 @@
 #pragma once
 // The cofactor of one cell of a square matrix, stored at the transposed
 // place so that running it for every cell fills a grid with the adjugate.
+#include "arithmetic.h"
 #include "fraction_grid.h"
 #include "status.h"
 
@@ -12,7 +13,7 @@ namespace matcalc {
 // by shifting the cells after them, and the minor is eliminated where it
 // stands, so `grid` no longer holds the matrix afterwards. The stored
 // denominator may be negative. Fails with Status::OutOfRange when a value to
-// be stored leaves the 32-bit range; `result` is then unchanged.
-Status cofactor(FractionGrid& grid, int n, int i, int j, FractionGrid& result);
+// be stored does not fit the arithmetic; `result` is then unchanged.
+Status cofactor(FractionGrid& grid, int n, int i, int j, FractionGrid& result, Arithmetic arithmetic);
 
 }  // namespace matcalc

@@ -2,10 +2,11 @@
 
 #include "adjugate_or_inverse.h"
 #include "cofactor.h"
-#include "elimination.h"
+#include "command_reading.h"
 #include "error_box.h"
 #include "matrix_reader.h"
 #include "result_text.h"
+#include "stepwise_elimination.h"
 #include "texts.h"
 
 namespace matcalc {
@@ -42,17 +43,21 @@ void Ravelle::compute(Window& dialog) {
   }
 
   // 2, 3. The edit box is read once; its row count is the matrix size.
-  if (reportFailure(dialog, input_.read(dialog, kMatrixBox))) return;
+  CommandReading reading;
+  reading.add(input_.read(dialog, kMatrixBox));
   const ReadResult read = readMatrix(input_.text(), grid_);
-  if (reportFailure(dialog, read.status)) return;
+  reading.add(read);
+  if (reportFailure(dialog, reading.failure())) return;
   n_ = read.rows;
-  result_.width = grid_.width;
 
   // 4 to 9: the adjugate or the inverse into the result grid, unless the
-  // determinant is 0 and the inverse was chosen.
+  // determinant is 0 and the inverse was chosen. Exactly, both come from one
+  // fraction-free elimination of the whole matrix; step by step, from the
+  // determinant and a cofactor for every cell.
   const bool inverse = !adjugateChosen;
+  const Arithmetic arithmetic = reading.arithmetic(method_);
   Ending ending = Ending::Result;
-  if (method_ == Method::Cofactors || grid_.width == TermWidth::Int32) ending = byCofactors(inverse);
+  if (arithmetic != Arithmetic::Exact) ending = byCofactors(inverse, arithmetic);
   else if (!adjugateOrInverse(grid_, n_, inverse, result_, work_)) ending = Ending::SingularInverse;
   if (ending == Ending::SingularInverse) {
     showError(dialog, kSingular.c_str(), kSingularCaption.c_str());
@@ -72,31 +77,31 @@ void Ravelle::compute(Window& dialog) {
 // 4 to 9 as typed: the determinant, kept for the division (0 refuses the
 // inverse); the adjugate cell by cell, each cell a cofactor; the division
 // into the inverse; every sign moved to its numerator.
-Ravelle::Ending Ravelle::byCofactors(bool inverse) {
-  if (determinant() != Status::Ok) return Ending::OutOfRange;
+Ravelle::Ending Ravelle::byCofactors(bool inverse, Arithmetic arithmetic) {
+  if (determinant(arithmetic) != Status::Ok) return Ending::OutOfRange;
   if (determinant_.num.isZero() && inverse) return Ending::SingularInverse;
-  if (adjugate() != Status::Ok) return Ending::OutOfRange;
-  if (inverse && divideByDeterminant() != Status::Ok) return Ending::OutOfRange;
-  return normaliseSigns() == Status::Ok ? Ending::Result : Ending::OutOfRange;
+  if (adjugate(arithmetic) != Status::Ok) return Ending::OutOfRange;
+  if (inverse && divideByDeterminant(arithmetic) != Status::Ok) return Ending::OutOfRange;
+  return normaliseSigns(arithmetic) == Status::Ok ? Ending::Result : Ending::OutOfRange;
 }
 
 // Elimination with row swaps and the diagonal product, negated for an odd
 // number of swaps. The denominator keeps the sign the product gave it.
-Status Ravelle::determinant() {
+Status Ravelle::determinant(Arithmetic arithmetic) {
   int swaps = 0;
-  if (const Status s = forwardEliminate(grid_, n_, n_, PivotRepair::RowSwap, swaps); s != Status::Ok) return s;
-  if (const Status s = diagonalProduct(grid_, n_, determinant_); s != Status::Ok) return s;
+  if (const Status s = forwardEliminate(grid_, n_, n_, PivotRepair::RowSwap, swaps, arithmetic); s != Status::Ok) return s;
+  if (const Status s = diagonalProduct(grid_, n_, determinant_, arithmetic); s != Status::Ok) return s;
   if (swaps % 2 != 0) determinant_.num = -determinant_.num;
-  return fits(determinant_, grid_.width);
+  return fits(determinant_, arithmetic);
 }
 
 // Each cofactor consumes the grid, so the matrix is read again from the
 // input text before every cell.
-Status Ravelle::adjugate() {
+Status Ravelle::adjugate(Arithmetic arithmetic) {
   for (int i = 1; i <= n_; ++i) {
     for (int j = 1; j <= n_; ++j) {
-      if (const Status s = readMatrix(input_.text(), grid_).status; s != Status::Ok) return s;
-      if (const Status s = cofactor(grid_, n_, i, j, result_); s != Status::Ok) return s;
+      readMatrix(input_.text(), grid_);  // as the first reading: it succeeded
+      if (const Status s = cofactor(grid_, n_, i, j, result_, arithmetic); s != Status::Ok) return s;
     }
   }
   return Status::Ok;
@@ -104,23 +109,25 @@ Status Ravelle::adjugate() {
 
 // Each cell n/d becomes (n * Q) / (d * P) for the determinant P/Q, reduced
 // on its denominator with the sign set aside.
-Status Ravelle::divideByDeterminant() {
+Status Ravelle::divideByDeterminant(Arithmetic arithmetic) {
   for (int r = 1; r <= n_; ++r) {
     for (int c = 1; c <= n_; ++c) {
       Fraction quotient = product(result_.num[r][c], result_.den[r][c], determinant_.den, determinant_.num);
       reduce(quotient, Bound::Denominator, BoundSign::SetAside);
-      if (const Status s = result_.store(r, c, std::move(quotient)); s != Status::Ok) return s;
+      if (const Status s = fits(quotient, arithmetic); s != Status::Ok) return s;
+      result_.store(r, c, std::move(quotient));
     }
   }
   return Status::Ok;
 }
 
-Status Ravelle::normaliseSigns() {
+Status Ravelle::normaliseSigns(Arithmetic arithmetic) {
   for (int r = 1; r <= n_; ++r) {
     for (int c = 1; c <= n_; ++c) {
       Fraction cell = result_.cell(r, c);
       normaliseSign(cell);
-      if (const Status s = result_.store(r, c, std::move(cell)); s != Status::Ok) return s;
+      if (const Status s = fits(cell, arithmetic); s != Status::Ok) return s;
+      result_.store(r, c, std::move(cell));
     }
   }
   return Status::Ok;

@@ -3,9 +3,10 @@
 // shows the adjugate (radio button 1006) or the inverse (1007) of the typed
 // square matrix as a matrix of exact fractions, the help command (1005) shows
 // how to type it.
-#include "fraction_free.h"
+#include "arithmetic.h"
 #include "fraction_grid.h"
 #include "input_text.h"
+#include "integer_elimination.h"
 #include "program_info.h"
 #include "status.h"
 #include "window.h"
@@ -18,13 +19,7 @@ inline constexpr int kInverseRadio = 1007;
 
 class Ravelle : public CommandHandler {
  public:
-  // How a result is computed. Automatic: a text with a zero denominator cell
-  // by cell from cofactors, as typed; any other from one exact elimination,
-  // which gives the same results far faster. Cofactors: always cell by cell,
-  // so that tests can compare the two.
-  enum class Method { Automatic, Cofactors };
-
-  explicit Ravelle(Method method = Method::Automatic) : method_(method) {}
+  explicit Ravelle(Method method = Method::Kernel) : method_(method) {}
   void onCommand(Window& dialog, int id) override;
 
  private:
@@ -32,11 +27,11 @@ class Ravelle : public CommandHandler {
   enum class Ending { Result, SingularInverse, OutOfRange };
 
   void compute(Window& dialog);
-  Ending byCofactors(bool inverse);
-  Status determinant();
-  Status adjugate();
-  Status divideByDeterminant();
-  Status normaliseSigns();
+  Ending byCofactors(bool inverse, Arithmetic arithmetic);
+  Status determinant(Arithmetic arithmetic);
+  Status adjugate(Arithmetic arithmetic);
+  Status divideByDeterminant(Arithmetic arithmetic);
+  Status normaliseSigns(Arithmetic arithmetic);
 
   const Method method_;
   // The program's working storage, kept from one command to the next. The

@@ -3,7 +3,9 @@
 // matrix 1 from box 1006 and matrix 2 from box 1004 and shows their sum (radio
 // button 1007), difference (1008), product (1011), or matrix 1 times matrix
 // 2's first element (1009), in exact fractions.
+#include "arithmetic.h"
 #include "fraction_grid.h"
+#include "integer_elimination.h"
 #include "program_info.h"
 #include "result_text.h"
 #include "window.h"
@@ -19,6 +21,7 @@ inline constexpr int kSontabyProductButton = 1011;
 
 class Sontaby : public CommandHandler {
  public:
+  explicit Sontaby(Method method = Method::Kernel) : method_(method) {}
   void onCommand(Window& dialog, int id) override;
 
   // One operand: its grid, its row count and the column count of its text.
@@ -27,16 +30,22 @@ class Sontaby : public CommandHandler {
     int rows = 1;
     int columns = 0;
   };
+  // Where the product is made: the finished cells, and the operands with
+  // their denominators cleared.
+  struct ProductWork {
+    FractionGrid cells;
+    IntegerMatrix left, right;
+  };
 
  private:
-  void compute(Window& dialog);
   bool computeResult(Window& dialog, ResultText& result);
 
+  const Method method_;
   // Every command reads its operands afresh; the grids are kept only so that
   // they are not built again for each command.
   Matrix matrix1_;
   Matrix matrix2_;
-  FractionGrid productGrid_;
+  ProductWork product_;
 };
 
 extern const ProgramInfo kSontabyInfo;

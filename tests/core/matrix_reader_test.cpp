@@ -25,6 +25,13 @@ struct ReadCase {
 
 class ReaderTable : public ::testing::TestWithParam<ReadCase> {};
 
+// The integer of a string of decimal digits, built digit by digit.
+Integer digits(std::string_view text) {
+  Integer value = 0;
+  for (const char ch : text) value = value * 10 + (ch - '0');
+  return value;
+}
+
 TEST_P(ReaderTable, StoresTheListedCells) {
   const ReadCase& c = GetParam();
   const std::string text = c.text + "  ";
@@ -34,17 +41,18 @@ TEST_P(ReaderTable, StoresTheListedCells) {
   grid.num[1][5] = 99;
   grid.num[kMaxSide][5] = 99;
   const ReadResult read = readMatrix(text, grid);
-  ASSERT_EQ(read.status, Status::Ok);
+  ASSERT_EQ(read.exact, Status::Ok);
   EXPECT_EQ(read.rows, c.rows);
   FractionGrid expected;
   bool zeroDenominator = false;
+  bool fitsInt32 = true;
   for (const Cell& cell : c.cells) {
-    ASSERT_EQ(expected.store(cell.row, cell.column, cell.value), Status::Ok);
+    expected.store(cell.row, cell.column, cell.value);
     zeroDenominator = zeroDenominator || cell.value.den.isZero();
+    fitsInt32 = fitsInt32 && cell.value.num.fitsInt32() && cell.value.den.fitsInt32();
   }
-  // A stored zero denominator makes the matrix one of 32-bit terms.
   EXPECT_EQ(read.zeroDenominator, zeroDenominator);
-  EXPECT_EQ(grid.width, zeroDenominator ? TermWidth::Int32 : TermWidth::Unbounded);
+  EXPECT_EQ(read.asTyped, fitsInt32 ? Status::Ok : Status::OutOfRange);
   if (read.rows < kMaxSide) {
     EXPECT_EQ(grid.num[kMaxSide][5], 99);
   }
@@ -82,20 +90,32 @@ INSTANTIATE_TEST_SUITE_P(
         ReadCase{"LeadingLineBreak", "\r\n1 2", 2, {{2, 1, {1, 1}}, {2, 2, {2, 1}}}, 0},
         ReadCase{"ChineseSkipped", "\xB5\xDA" "1 2", 1, {{1, 1, {1, 1}}, {1, 2, {2, 1}}}, 2},
         ReadCase{"Int32Limits", "2147483647 -2147483648 1/2147483647", 1,
-                 {{1, 1, {2147483647, 1}}, {1, 2, {-2147483647 - 1, 1}}, {1, 3, {1, 2147483647}}}, 3}),
+                 {{1, 1, {2147483647, 1}}, {1, 2, {-2147483647 - 1, 1}}, {1, 3, {1, 2147483647}}}, 3},
+        // Beyond 32 bits every number is read exactly, the reader's rules
+        // unchanged: the minus still subtracts the digits after it.
+        ReadCase{"BeyondInt32", "2147483648 -2147483649 1/99999999999", 1,
+                 {{1, 1, {2147483648LL, 1}}, {1, 2, {-2147483649LL, 1}}, {1, 3, {1, 99999999999LL}}}, 3},
+        ReadCase{"FortyDigitsAndAMinus", "1234567890123456789012345678901234567890-1 -/100000000000000000000", 1,
+                 {{1, 1, {digits("12345678901234567890123456789012345678899"), 1}},
+                  {1, 2, {0, digits("100000000000000000000")}}}, 2}),
     [](const auto& info) { return std::string(info.param.name); });
 
+// Where the reading stops (the size fault), and what a 32-bit reading of
+// the same text reports: a number leaving the range first, or the same.
 struct LimitCase {
   const char* name;
   std::string text;
-  Status status;
+  Status exact;
+  Status asTyped;
 };
 
 class ReaderLimits : public ::testing::TestWithParam<LimitCase> {};
 
-TEST_P(ReaderLimits, StopsWithTheFirstLimitCrossed) {
+TEST_P(ReaderLimits, ReportsTheFirstLimitCrossed) {
   FractionGrid grid;
-  EXPECT_EQ(readMatrix(GetParam().text + "  ", grid).status, GetParam().status);
+  const ReadResult read = readMatrix(GetParam().text + "  ", grid);
+  EXPECT_EQ(read.exact, GetParam().exact);
+  EXPECT_EQ(read.asTyped, GetParam().asTyped);
 }
 
 std::string repeat(const std::string& piece, int times) {
@@ -106,19 +126,20 @@ std::string repeat(const std::string& piece, int times) {
 
 INSTANTIATE_TEST_SUITE_P(
     Limits, ReaderLimits,
-    ::testing::Values(LimitCase{"TwentyRows", repeat("1\r\n", 19) + "1", Status::Ok},
-                      LimitCase{"TwentyRowsAndLineBreak", repeat("1\r\n", 20), Status::TooLarge},
-                      LimitCase{"TwentyOneRows", repeat("1\r\n", 20) + "1", Status::TooLarge},
-                      LimitCase{"TwentyColumns", repeat("1 ", 20), Status::Ok},
-                      LimitCase{"TwentyOneColumns", repeat("1 ", 21), Status::TooLarge},
-                      LimitCase{"TwentyOneSlashElements", repeat("/ ", 21), Status::TooLarge},
-                      LimitCase{"TooBigPositive", "2147483648", Status::OutOfRange},
-                      LimitCase{"TooBigNegative", "-2147483649", Status::OutOfRange},
-                      LimitCase{"FortyDigits", "1234567890123456789012345678901234567890", Status::OutOfRange},
-                      LimitCase{"TooBigDenominator", "1/2147483648", Status::OutOfRange},
-                      LimitCase{"SizeBeforeValue", repeat("1 ", 21) + "99999999999", Status::TooLarge},
-                      LimitCase{"ValueBeforeSize", repeat("1 ", 20) + "99999999999", Status::OutOfRange},
-                      LimitCase{"ValueBeforeRows", "99999999999" + repeat("\r\n", 21), Status::OutOfRange}),
+    ::testing::Values(LimitCase{"TwentyRows", repeat("1\r\n", 19) + "1", Status::Ok, Status::Ok},
+                      LimitCase{"TwentyRowsAndLineBreak", repeat("1\r\n", 20), Status::TooLarge, Status::TooLarge},
+                      LimitCase{"TwentyOneRows", repeat("1\r\n", 20) + "1", Status::TooLarge, Status::TooLarge},
+                      LimitCase{"TwentyColumns", repeat("1 ", 20), Status::Ok, Status::Ok},
+                      LimitCase{"TwentyOneColumns", repeat("1 ", 21), Status::TooLarge, Status::TooLarge},
+                      LimitCase{"TwentyOneSlashElements", repeat("/ ", 21), Status::TooLarge, Status::TooLarge},
+                      LimitCase{"TooBigPositive", "2147483648", Status::Ok, Status::OutOfRange},
+                      LimitCase{"TooBigNegative", "-2147483649", Status::Ok, Status::OutOfRange},
+                      LimitCase{"FortyDigits", "1234567890123456789012345678901234567890", Status::Ok, Status::OutOfRange},
+                      LimitCase{"TooBigDenominator", "1/2147483648", Status::Ok, Status::OutOfRange},
+                      LimitCase{"BackInRange", "-2147483648-9", Status::Ok, Status::OutOfRange},
+                      LimitCase{"SizeBeforeValue", repeat("1 ", 21) + "99999999999", Status::TooLarge, Status::TooLarge},
+                      LimitCase{"ValueBeforeSize", repeat("1 ", 20) + "99999999999", Status::TooLarge, Status::OutOfRange},
+                      LimitCase{"ValueBeforeRows", "99999999999" + repeat("\r\n", 21), Status::TooLarge, Status::OutOfRange}),
     [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include <random>
 #include <string>
 
+#include "arithmetic.h"
 #include "decimal_text.h"
 #include "fraction.h"
 
@@ -134,9 +135,10 @@ TEST(SignChanges, NormaliseIsExactAndTestedAtTheWidth) {
   Fraction tooNegative{-2147483647 - 1, -1};
   normaliseSign(tooNegative);
   EXPECT_EQ(tooNegative.num, 2147483648LL);
-  EXPECT_EQ(fits(tooNegative, TermWidth::Int32), Status::OutOfRange);
-  EXPECT_EQ(fits(tooNegative, TermWidth::Unbounded), Status::Ok);
-  EXPECT_EQ(fits(Fraction{-2147483647 - 1, 2147483647}, TermWidth::Int32), Status::Ok);
+  EXPECT_EQ(fits(tooNegative, Arithmetic::AsTyped), Status::OutOfRange);
+  EXPECT_EQ(fits(tooNegative, Arithmetic::Exact), Status::Ok);
+  EXPECT_EQ(fits(tooNegative, Arithmetic::Stepwise), Status::Ok);
+  EXPECT_EQ(fits(Fraction{-2147483647 - 1, 2147483647}, Arithmetic::AsTyped), Status::Ok);
 }
 
 }  // namespace

@@ -34,7 +34,7 @@ TEST(MatrixText, RowsEndInBlankAndLineFeed) {
 
   for (const auto& [r, c, value] : {std::tuple{1, 1, Fraction{1, 2}}, std::tuple{1, 2, Fraction{0, 7}},
                                     std::tuple{2, 1, Fraction{-3, 1}}, std::tuple{2, 2, Fraction{4, 1}}}) {
-    ASSERT_EQ(g.store(r, c, value), Status::Ok);
+    g.store(r, c, value);
   }
   ResultText text;
   text.appendMatrix(g, 2, 2);
@@ -54,7 +54,7 @@ TEST(MatrixText, AnyLengthIsWrittenWhole) {
   for (int i = 0; i < 1000; ++i) big = big * 10;  // 10^1000: "1" and 1000 zeros
   FractionGrid g;
   for (int r = 1; r <= kMaxSide; ++r) {
-    for (int c = 1; c <= kMaxSide; ++c) ASSERT_EQ(g.store(r, c, {-big, big + 1}), Status::Ok);
+    for (int c = 1; c <= kMaxSide; ++c) g.store(r, c, {-big, big + 1});
   }
   ResultText text;
   text.appendMatrix(g, kMaxSide, kMaxSide);

@@ -9,7 +9,7 @@ namespace matcalc::fuzz {
 
 // What the texts of one command allow.
 struct Allowed {
-  bool rangeError;    // a text has a number beyond 32 bits, or a zero denominator
+  bool rangeError;    // a text has a zero denominator: 32-bit terms
   bool wideNumbers;   // no text has a zero denominator: numbers of any size
 };
 

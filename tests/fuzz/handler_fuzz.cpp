@@ -53,16 +53,15 @@ int pickId(const ProgramInfo& program, std::uint8_t selector) {
 
 // What the program's current edit texts allow, read as a command reads them.
 fuzz::Allowed allowedBy(const ProgramInfo& program, RecordingWindow& dialog) {
-  fuzz::Allowed allowed{false, true};
+  // A zero denominator in any box makes the command one of 32-bit terms.
+  bool zeroDenominator = false;
   for (const int box : program.editBoxes) {
     std::string text(4096, '\0');  // the stream's texts are shorter
     text.resize(dialog.readText(box, text.data(), text.size()));
     FractionGrid grid;
-    const ReadResult read = readMatrix(text + "  ", grid);
-    if (read.status == Status::OutOfRange || read.zeroDenominator) allowed.rangeError = true;
-    if (read.zeroDenominator) allowed.wideNumbers = false;
+    zeroDenominator = zeroDenominator || readMatrix(text + "  ", grid).zeroDenominator;
   }
-  return allowed;
+  return {zeroDenominator, !zeroDenominator};
 }
 
 }  // namespace

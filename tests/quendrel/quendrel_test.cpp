@@ -147,18 +147,19 @@ TEST(Quendrel, DiagonalBranch) {
 }
 
 TEST(Quendrel, NoChoiceIsRefusedWhateverTheText) {
-  for (const char* text : {"1 2\n3 4", "", "1 2 3\n3 4 5", "x", "99999999999"}) {
-    // The reading comes first: a text out of range shows that box instead.
-    const std::vector<Box> expected{std::string(text) == "99999999999" ? testing::rangeErrorBox() : kChooseBox};
+  for (const char* text : {"1 2\n3 4", "", "1 2 3\n3 4 5", "x", "99999999999", "99999999999 / "}) {
+    // The reading comes first: a text out of range as typed shows that box
+    // instead.
+    const std::vector<Box> expected{std::string(text) == "99999999999 / " ? testing::rangeErrorBox() : kChooseBox};
     EXPECT_EQ(compute(text, 0), expected) << text;
   }
 }
 
 // Errors of reading and of computing end the command with one box owned by
 // the dialog.
-// Values beyond 32 bits: the reader's range error, the size error; after
-// reading, exact terms of any size; with a zero denominator in the text
-// (outside the matrix), the range error where a stored value leaves 32 bits.
+// Values beyond 32 bits: exact terms of any size; with a zero denominator in
+// the text (outside the matrix), the range error where a value read or
+// stored leaves 32 bits. The size error either way.
 TEST(Quendrel, RangeAndSizeErrors) {
   const Box range = testing::rangeErrorBox(), size = testing::sizeErrorBox();
   const struct {
@@ -166,8 +167,8 @@ TEST(Quendrel, RangeAndSizeErrors) {
     Box exact;
     Box with32BitTerms;
   } cases[] = {
-      {"2147483648", range, range},
-      {"1/2147483648 1", range, range},
+      {"2147483648", resultBox("2147483648 \n\n矩阵的秩为1"), range},
+      {"1/2147483648 1", resultBox("1/2147483648 1 \n\n矩阵的秩为1"), range},
       // The elimination leaves 32 bits.
       {"65536 1\n1 65536", resultBox("65536 1 \n0 4294967295/65536 \n\n矩阵的秩为2"), range},
       // The repair's sum leaves 32 bits.
@@ -223,7 +224,7 @@ TEST(Quendrel, EachCommandStartsFromItsOwnText) {
   EXPECT_EQ(dialog.type(kMatrixBox, "1 2 3\n4\n7 8").pressForText(kComputeButton),
             "1 2 3 \n0 -8 -12 \n0 0 -12 \n\n矩阵的秩为3");
   // A command that ends in an error box leaves nothing behind either.
-  EXPECT_EQ(dialog.type(kMatrixBox, "9 9 9\n9 9 9\n9 9 99999999999").press(kComputeButton),
+  EXPECT_EQ(dialog.type(kMatrixBox, "9 9 9 / \n9 9 9\n9 9 99999999999").press(kComputeButton),
             std::vector<Box>{testing::rangeErrorBox()});
   EXPECT_EQ(dialog.type(kMatrixBox, "1 2\n3").pressForText(kComputeButton), "1 2 \n0 -6 \n\n矩阵的秩为2");
 }

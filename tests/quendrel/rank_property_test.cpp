@@ -193,7 +193,7 @@ TEST(RankProperty, RandomTexts) {
     const ReadResult read = readMatrix(typed, grid);
     const int columns = columnCount(typed, read.rows);
     RationalMatrix a(static_cast<std::size_t>(read.rows), std::vector<Rational>(static_cast<std::size_t>(columns)));
-    if (read.status != Status::Ok || read.zeroDenominator) {
+    if (read.asTyped != Status::Ok || read.zeroDenominator) {
       DialogDriver dialog(kQuendrelInfo);
       EXPECT_EQ(dialog.type(kMatrixBox, text).check(kQuendrelRankButton).press(kComputeButton).size(), 1u) << text;
       ++other;

@@ -143,7 +143,7 @@ TEST(RavelleProperty, EliminationShowsWhatTheCofactorsShow) {
     const std::string typed = matrixText(rows);
     for (const int choice : {kAdjugateRadio, kInverseRadio}) {
       DialogDriver exact(kRavelleInfo);
-      DialogDriver byCofactors(kRavelleInfo, std::make_unique<Ravelle>(Ravelle::Method::Cofactors));
+      DialogDriver byCofactors(kRavelleInfo, std::make_unique<Ravelle>(Method::Stepwise));
       const std::vector<Box> boxes = exact.type(kMatrixBox, typed).check(choice).press(kComputeButton);
       ASSERT_EQ(boxes, byCofactors.type(kMatrixBox, typed).check(choice).press(kComputeButton))
           << typed << "\nwith " << choice;

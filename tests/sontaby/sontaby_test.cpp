@@ -169,12 +169,19 @@ TEST(Sontaby, ReadingErrorsOfEitherBox) {
       {line21.c_str(), "1", kSum, sizeErrorBox()},
       {"1", rows21.c_str(), kSum, sizeErrorBox()},
       {"1", line21.c_str(), kProduct, sizeErrorBox()},
-      {"2147483648", "1", kSum, rangeErrorBox()},
-      {"1", "1/2147483648", kSum, rangeErrorBox()},
-      {rows21.c_str(), "2147483648", kSum, sizeErrorBox()},   // box 1006 first
-      {"2147483648", rows21.c_str(), kSum, rangeErrorBox()},
-      {"1 2 3", rows21.c_str(), kNone, sizeErrorBox()},        // before the radio buttons
-      {"-2147483649", "", kNone, rangeErrorBox()},
+      // Beyond 32 bits numbers are read exactly, unless either box has a
+      // zero denominator: then the first fault in text order decides.
+      {"2147483648", "1", kSum, result("2147483649 \n")},
+      {"1", "1/2147483648", kSum, result("2147483649/2147483648 \n")},
+      {"2147483648 / ", "1", kSum, rangeErrorBox()},
+      {"2147483648", "1/0", kSum, rangeErrorBox()},
+      {"1", "1/2147483648 / ", kSum, rangeErrorBox()},
+      {rows21.c_str(), "2147483648 / ", kSum, sizeErrorBox()},   // box 1006 first
+      {"2147483648", rows21.c_str(), kSum, sizeErrorBox()},
+      {"2147483648 / ", rows21.c_str(), kSum, rangeErrorBox()},
+      {"1 2 3", rows21.c_str(), kNone, sizeErrorBox()},          // before the radio buttons
+      {"-2147483649", "", kNone, kChooseOperation},
+      {"-2147483649 / ", "", kNone, rangeErrorBox()},
   });
 }
 
@@ -232,7 +239,7 @@ class LoggingWindow : public RecordingWindow {
 };
 
 // Both boxes are read, box 1006 first, before any radio button is asked;
-// a box whose text cannot be read ends the command before anything more.
+// a fault of reading in either ends the command after both are read.
 TEST(Sontaby, ReadsBothBoxesBeforeAnyRadioButton) {
   Sontaby handler;
   {
@@ -250,16 +257,17 @@ TEST(Sontaby, ReadsBothBoxesBeforeAnyRadioButton) {
   }
   {
     LoggingWindow window;
-    window.setText(kSontabyMatrix1Box, "99999999999");
+    window.setText(kSontabyMatrix1Box, "99999999999 / ");
     window.setChecked(kSum, true);
     handler.onCommand(window, kComputeButton);
-    ASSERT_EQ(window.calls.size(), 2u);
+    ASSERT_EQ(window.calls.size(), 3u);
     EXPECT_EQ(window.calls[0].substr(0, 10), "read 1006 ");
-    EXPECT_EQ(window.calls[1], "box");
+    EXPECT_EQ(window.calls[1].substr(0, 10), "read 1004 ");
+    EXPECT_EQ(window.calls[2], "box");
   }
   {
     LoggingWindow window;
-    window.setText(kSontabyMatrix2Box, "1/99999999999");
+    window.setText(kSontabyMatrix2Box, "1/99999999999 / ");
     handler.onCommand(window, kComputeButton);
     ASSERT_EQ(window.calls.size(), 3u);
     EXPECT_EQ(window.calls[1].substr(0, 10), "read 1004 ");

@@ -1,52 +1,42 @@
-#include "fraction_free.h"
+#include "integer_elimination.h"
 
 #include <utility>
+
+#include "native_terms.h"
 
 namespace matcalc {
 namespace {
 
-// One entry of a step, (p * a - ac * ar) / q. Int is Integer, or
-// std::int64_t where the terms are below 2^31, so that no product overflows.
-template <class Int>
-Int stepEntry(const Int& p, const Int& a, const Int& ac, const Int& ar, const Int& q) {
-  return exactQuotient(p * a - ac * ar, q);
+// One entry of a step, (p * a - ac * ar) / q: of degree 2, so native below 2^31.
+struct StepEntry {
+  template <class Int>
+  Int operator()(const Int& p, const Int& a, const Int& ac, const Int& ar, const Int& q) const {
+    return exactQuotient(p * a - ac * ar, q);
+  }
+};
+
+}  // namespace
+
+void scaleRows(const FractionGrid& g, int rows, int columns, IntegerMatrix& m, Scales& scales) {
+  m.rows = rows;
+  m.columns = columns;
+  for (int r = 1; r <= rows; ++r) {
+    scales[r] = commonDenominator(columns, [&](int c) -> const Integer& { return g.den[r][c]; });
+    for (int c = 1; c <= columns; ++c) m.at[r][c] = g.num[r][c] * exactQuotient(scales[r], g.den[r][c]);
+  }
 }
 
-constexpr std::int64_t kNativeTerm = std::int64_t{1} << 31;
-
-// Row i in the step with pivot [r][c] and previous pivot q, over columns
-// `from` to the last; its entry in column c becomes 0.
 void clearEntries(IntegerMatrix& m, int i, int r, int c, int from, const Integer& q) {
   const Integer& p = m.at[r][c];
-  const Integer ac = m.at[i][c];
-  const bool nativeRow = p.magnitudeBelow(kNativeTerm) && ac.magnitudeBelow(kNativeTerm) && q.magnitudeBelow(kNativeTerm);
+  const Integer ac = std::move(m.at[i][c]);
   for (int j = from; j <= m.columns; ++j) {
     if (j == c) continue;
     Integer& a = m.at[i][j];
     const Integer& ar = m.at[r][j];
-    if (nativeRow && a.magnitudeBelow(kNativeTerm) && ar.magnitudeBelow(kNativeTerm)) {
-      a = stepEntry(p.small(), a.small(), ac.small(), ar.small(), q.small());
-    } else {
-      a = stepEntry(p, a, ac, ar, q);
-    }
+    if (a.isZero() && ar.isZero()) continue;  // stays 0: no need to compute it
+    a = evaluate<2>(StepEntry{}, p, a, ac, ar, q);
   }
   m.at[i][c] = 0;
-}
-
-}  // namespace
-
-void scaleRows(const FractionGrid& g, int rows, int columns, IntegerMatrix& m, RowScales& scales) {
-  m.rows = rows;
-  m.columns = columns;
-  for (int r = 1; r <= rows; ++r) {
-    Integer scale = 1;
-    for (int c = 1; c <= columns; ++c) {
-      const Integer& d = g.den[r][c];
-      if (!d.isOne()) scale = exactQuotient(scale, gcd(scale, d)) * d;
-    }
-    for (int c = 1; c <= columns; ++c) m.at[r][c] = g.num[r][c] * exactQuotient(scale, g.den[r][c]);
-    scales[r] = std::move(scale);
-  }
 }
 
 Echelon eliminate(IntegerMatrix& m, int pivotColumns, Clearing clearing) {
@@ -73,8 +63,19 @@ Echelon eliminate(IntegerMatrix& m, int pivotColumns, Clearing clearing) {
   return e;
 }
 
+void backSubstitute(IntegerMatrix& m, int n) {
+  const Integer& d = m.at[n][n];
+  for (int i = n; i >= 1; --i) {
+    for (int c = n + 1; c <= m.columns; ++c) {
+      Integer sum = d * m.at[i][c];
+      for (int j = i + 1; j <= n; ++j) sum = sum - m.at[i][j] * m.at[j][c];
+      m.at[i][c] = exactQuotient(sum, m.at[i][i]);
+    }
+  }
+}
+
 Fraction determinantOf(const FractionGrid& g, int n, IntegerMatrix& work) {
-  RowScales scales;
+  Scales scales;
   scaleRows(g, n, n, work, scales);
   const Echelon e = eliminate(work, n, Clearing::Below);
   if (e.rank < n) return {0, 1};

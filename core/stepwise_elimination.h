@@ -1,6 +1,10 @@
 #pragma once
-// Forward elimination on a fraction grid by cross-multiplied row operations
-// that keep every cell a fraction and never divide.
+// Forward elimination step by step on a fraction grid, as typed: each row
+// operation cross-multiplies fractions, never divides, and reduces each cell
+// it changes. This is the algorithm of every text with a zero denominator,
+// computed with 32-bit terms and the range error (Arithmetic::AsTyped), and,
+// on terms of any size, the oracle of the integer kernel in the tests.
+#include "arithmetic.h"
 #include "fraction_grid.h"
 #include "status.h"
 
@@ -17,23 +21,20 @@ enum class PivotRepair { RowSwap, RowAddition };
 // (p/dp the pivot, nk/dk the pivot row's cell, a/b the target's cell in the
 // pivot column as it was before the step), with D = 1 when N = 0, reduced on N
 // with its sign set aside, and stored.
-Status eliminationStep(FractionGrid& g, int pivotRow, int pivotCol, int target, int width);
+Status eliminationStep(FractionGrid& g, int pivotRow, int pivotCol, int target, int width, Arithmetic arithmetic);
 
 void swapRows(FractionGrid& g, int a, int b, int width);
-
-// Row `from` added to row `to` over columns 1 to width, unreduced:
-// n/d + m/e = (m*d + n*e) / (d*e).
-Status addRow(FractionGrid& g, int from, int to, int width);
 
 // Brings rows 1 to rows of the grid towards triangular form with pivots
 // [k][k], k = 1 ... rows - 1. A zero pivot is repaired once; if it is still 0
 // (no nonzero numerator below, a zero denominator, or a column beyond width)
-// that step does nothing more. Adds the number of row swaps to `swaps`.
-Status forwardEliminate(FractionGrid& g, int rows, int width, PivotRepair repair, int& swaps);
+// that step does nothing more. A repair by row addition adds row m to row k
+// unreduced: n/d + m/e = (m*d + n*e) / (d*e). Adds the number of row swaps
+// to `swaps`.
+Status forwardEliminate(FractionGrid& g, int rows, int width, PivotRepair repair, int& swaps, Arithmetic arithmetic);
 
 // Product of the diagonal cells [1][1] ... [n][n], reduced on its denominator
-// (sign set aside) after each factor, each partial product stored at the
-// grid's width.
-Status diagonalProduct(const FractionGrid& g, int n, Fraction& product);
+// (sign set aside) after each factor, each partial product stored.
+Status diagonalProduct(const FractionGrid& g, int n, Fraction& product, Arithmetic arithmetic);
 
 }  // namespace matcalc

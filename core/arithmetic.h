@@ -1,0 +1,40 @@
+#pragma once
+// How a command computes once its matrices are read. It is chosen in one
+// place, from what the command's reading runs found (CommandReading), and the
+// command carries it to every mechanism it calls.
+#include "fraction.h"
+#include "status.h"
+
+namespace matcalc {
+
+enum class Arithmetic {
+  // No zero denominator was read: every value is exact at any size, computed
+  // on the fraction-free integer kernel (rows scaled to integers, Bareiss).
+  Exact,
+  // A zero denominator was read, so the values have no meaning as numbers:
+  // the step-by-step algorithm on fractions, exactly as typed, with 32-bit
+  // terms; a term to be stored that does not fit ends the command with the
+  // range error.
+  AsTyped,
+  // The same step-by-step algorithm on terms of any size: it gives the same
+  // boxes as Exact, slowly, and is the oracle the tests hold the kernel to.
+  Stepwise,
+};
+
+// Which arithmetic a command without zero denominators takes: the kernel, or
+// (for tests) the step-by-step algorithm.
+enum class Method { Kernel, Stepwise };
+
+// Ok when a term may be stored under the arithmetic: always, but for a term
+// beyond 32 bits as typed.
+template <class Int>
+Status fits(const Int& term, Arithmetic arithmetic) {
+  return arithmetic != Arithmetic::AsTyped || fitsInt32(term) ? Status::Ok : Status::OutOfRange;
+}
+
+template <class Int>
+Status fits(const BasicFraction<Int>& f, Arithmetic arithmetic) {
+  return fits(f.num, arithmetic) == Status::Ok ? fits(f.den, arithmetic) : Status::OutOfRange;
+}
+
+}  // namespace matcalc

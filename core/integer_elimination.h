@@ -1,0 +1,76 @@
+#pragma once
+// The exact kernel: a matrix of fractions without zero denominators, its rows
+// scaled to integers, eliminated without fractions (Bareiss). Each step with
+// pivot p replaces an entry a by (p * a - a_c * a_r) / q: a_c the entry in
+// the pivot's column, a_r the pivot row's entry in a's column, q the pivot of
+// the step before (1 at the first). The division is always exact, and every
+// entry stays a minor of the starting matrix, so terms grow no more than the
+// answer needs.
+#include <array>
+
+#include "fraction_grid.h"
+
+namespace matcalc {
+
+// Rows 1 to 20 of up to 40 integers, addressed from 1 like a grid: room for
+// a matrix with the identity beside it.
+struct IntegerMatrix {
+  static constexpr int kMaxColumns = 2 * kMaxSide;
+  int rows = 0;
+  int columns = 0;
+  std::array<std::array<Integer, kMaxColumns + 1>, kGridSide> at;
+};
+
+using Scales = std::array<Integer, kGridSide>;
+
+// The least common multiple of denominators d(1) ... d(count): positive.
+template <class Denominator>
+Integer commonDenominator(int count, Denominator d) {
+  Integer scale = 1;
+  for (int k = 1; k <= count; ++k) {
+    const Integer& den = d(k);
+    if (!den.isOne()) scale = exactQuotient(scale, gcd(scale, den)) * den;
+  }
+  return scale;
+}
+
+// The rows x columns block of a grid without zero denominators, each row
+// multiplied by the least common multiple of its denominators, the row's
+// scale, so that every entry is an integer.
+void scaleRows(const FractionGrid& g, int rows, int columns, IntegerMatrix& m, Scales& scales);
+
+// One step on row i, with the pivot at [r][c] and q the pivot before: every
+// entry from column `from` on becomes (p * a - a_c * a_r) / q, the entry in
+// column c becomes 0.
+void clearEntries(IntegerMatrix& m, int i, int r, int c, int from, const Integer& q);
+
+// How far each step clears its pivot's column: in the rows below it (row
+// echelon form), or in every other row as well (reduced row echelon form,
+// every pivot row's pivot then being the last pivot).
+enum class Clearing { Below, AllRows };
+
+struct Echelon {
+  int rank = 0;
+  int swaps = 0;                             // row exchanges made
+  Integer lastPivot = 1;                     // with full rank, the determinant, negated for odd swaps
+  std::array<int, kGridSide> pivotColumn{};  // of rows 1 to rank
+};
+
+// Eliminates m with pivots sought in columns 1 to pivotColumns in turn: the
+// first row at or below the next pivot row whose entry there is not 0 is
+// exchanged into place; a column without one is skipped. The row operations
+// cover every column of m.
+Echelon eliminate(IntegerMatrix& m, int pivotColumns, Clearing clearing);
+
+// For m = [U | Y] after eliminate(m, n, Clearing::Below) at full rank n, U
+// upper triangular with last pivot d: solves U X = d Y, X in place of Y.
+// The elimination made U = E B and Y = E for the starting matrix [B | I], so
+// X = d B^-1, the adjugate of B up to the sign of d = +-det B; every X is an
+// integer and every division exact.
+void backSubstitute(IntegerMatrix& m, int n);
+
+// The determinant of the n x n block of a grid without zero denominators,
+// in lowest terms with a positive denominator.
+Fraction determinantOf(const FractionGrid& g, int n, IntegerMatrix& work);
+
+}  // namespace matcalc
