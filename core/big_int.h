@@ -27,6 +27,10 @@ static_assert(BOOST_VERSION >= 108100, "Boost 1.81 or later: its cpp_int has the
 
 namespace matcalc {
 
-using BigInt = boost::multiprecision::cpp_int;
+// Up to 128 bits held in the object itself, without an allocation: the terms
+// just beyond 64 bits that elimination of small numbers keeps making.
+using BigInt = boost::multiprecision::number<boost::multiprecision::cpp_int_backend<
+    128, 0, boost::multiprecision::signed_magnitude, boost::multiprecision::unchecked,
+    std::allocator<boost::multiprecision::limb_type>>>;
 
 }  // namespace matcalc
