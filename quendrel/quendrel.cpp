@@ -1,7 +1,5 @@
 #include "quendrel.h"
 
-#include <optional>
-
 #include "command_reading.h"
 #include "error_box.h"
 #include "input_text.h"
@@ -36,14 +34,14 @@ void Quendrel::compute(Window& dialog) {
 
   // 5 to 8. The elimination shown to the user: rows added to a zero pivot's
   // row, never exchanged, then every sign on its numerator and the cells
-  // reduced. Exactly, from the integer kernel with the rank, unless a pivot
-  // needs a repair; otherwise step by step.
-  std::optional<int> rank;
-  if (int r = 0; arithmetic == Arithmetic::Exact) {
-    if (shownFromKernel(grid_, rows_, columns_, work_, r)) rank = r;
-    else arithmetic = Arithmetic::Stepwise;
+  // reduced. Exactly, the integer kernel gives the cells and the rank unless
+  // a pivot needs a repair; then, and as typed, step by step.
+  int rank = 0;
+  const bool fromKernel = arithmetic == Arithmetic::Exact && shownFromKernel(grid_, rows_, columns_, work_, rank);
+  if (!fromKernel) {
+    if (arithmetic == Arithmetic::Exact) arithmetic = Arithmetic::Stepwise;
+    if (reportFailure(dialog, shownStepByStep(grid_, rows_, columns_, arithmetic))) return;
   }
-  if (!rank && reportFailure(dialog, shownStepByStep(grid_, rows_, columns_, arithmetic))) return;
 
   // 9. The eliminated matrix; then the diagonal when it was chosen; then the
   // rank when it was chosen. Each block starts on a line of its own.
@@ -60,7 +58,7 @@ void Quendrel::compute(Window& dialog) {
     // so the eliminated matrix has the independent rows of the typed one.
     text.appendLineEnd();
     text.append(kRankHeading.view());
-    text.appendDecimal(rank ? *rank : rowRank(grid_, rows_, columns_));
+    text.appendDecimal(fromKernel ? rank : rowRank(grid_, rows_, columns_));
   }
 
   // 10. The result, in a box the dialog does not own.
