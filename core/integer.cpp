@@ -8,14 +8,11 @@
 
 namespace matcalc {
 
-BigInt* Integer::copyOf(const BigInt& v) { return new BigInt(v); }
-
-void Integer::destroy(BigInt* v) { delete v; }
-
 Integer Integer::canonical(BigInt&& value) {
   if (value >= INT64_MIN && value <= INT64_MAX) return static_cast<std::int64_t>(value);
   Integer out;
-  out.big_ = new BigInt(std::move(value));
+  new (&out.big_) BigInt(std::move(value));
+  out.wide_ = true;
   return out;
 }
 
@@ -23,9 +20,9 @@ Integer Integer::canonical(BigInt&& value) {
 // when both are inline.
 template <class Op>
 Integer Integer::wide(const Integer& a, const Integer& b, Op op) {
-  if (a.big_ && b.big_) return canonical(op(*a.big_, *b.big_));
-  if (a.big_) return canonical(op(*a.big_, b.small_));
-  if (b.big_) return canonical(op(a.small_, *b.big_));
+  if (a.wide_ && b.wide_) return canonical(op(a.big_, b.big_));
+  if (a.wide_) return canonical(op(a.big_, b.small_));
+  if (b.wide_) return canonical(op(a.small_, b.big_));
   return canonical(op(BigInt(a.small_), b.small_));
 }
 
@@ -44,39 +41,39 @@ Integer Integer::wideProduct(const Integer& a, const Integer& b) {
 // A divisor that fits in 64 bits takes the library's division by a machine
 // word; a wide one the exact division.
 Integer Integer::wideQuotient(const Integer& a, const Integer& b) {
-  if (a.big_ && b.big_) return canonical(exactQuotient(*a.big_, *b.big_));
+  if (a.wide_ && b.wide_) return canonical(exactQuotient(a.big_, b.big_));
   return wide(a, b, [](const auto& x, const auto& y) { return BigInt(x / y); });
 }
 
-Integer Integer::wideNegation() const { return canonical(big_ ? BigInt(-*big_) : -BigInt(small_)); }
+Integer Integer::wideNegation() const { return canonical(wide_ ? BigInt(-big_) : -BigInt(small_)); }
 
 Integer Integer::wideGcd(const Integer& a, const Integer& b) {
-  if (!a.big_ && !b.big_) {
+  if (!a.wide_ && !b.wide_) {
     // The magnitude of INT64_MIN, 2^63, does not fit inline, and neither may
     // the divisor.
     const std::uint64_t g = gcd64(magnitude(a.small_), magnitude(b.small_));
     if (g <= INT64_MAX) return static_cast<std::int64_t>(g);
     return Integer::canonical(BigInt(g));
   }
-  if (!a.big_ || !b.big_) {
+  if (!a.wide_ || !b.wide_) {
     // One term fits in a machine word: the library reduces the wide one by it first.
-    const BigInt& wide = a.big_ ? *a.big_ : *b.big_;
-    const std::uint64_t word = magnitude(a.big_ ? b.small_ : a.small_);
+    const BigInt& wide = a.wide_ ? a.big_ : b.big_;
+    const std::uint64_t word = magnitude(a.wide_ ? b.small_ : a.small_);
     if (word == 0) return Integer::canonical(abs(wide));
     return Integer::canonical(boost::multiprecision::gcd(wide, BigInt(word)));
   }
-  return Integer::canonical(boost::multiprecision::gcd(*a.big_, *b.big_));
+  return Integer::canonical(boost::multiprecision::gcd(a.big_, b.big_));
 }
 
 std::strong_ordering operator<=>(const Integer& a, const Integer& b) {
-  if (!a.big_ && !b.big_) return a.small_ <=> b.small_;
-  const int c = a.big_ && b.big_ ? a.big_->compare(*b.big_) : a.big_ ? a.big_->sign() : -b.big_->sign();
+  if (!a.wide_ && !b.wide_) return a.small_ <=> b.small_;
+  const int c = a.wide_ && b.wide_ ? a.big_.compare(b.big_) : a.wide_ ? a.big_.sign() : -b.big_.sign();
   return c <=> 0;
 }
 
 void Integer::appendDecimal(std::string& out) const {
-  if (big_) {
-    appendDecimalForm(out, *big_);
+  if (wide_) {
+    appendDecimalForm(out, big_);
     return;
   }
   std::array<char, 24> digits;

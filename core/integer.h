@@ -3,9 +3,10 @@
 //
 // A value that fits in 64 signed bits is held inline and computed with native
 // arithmetic, checked for overflow, so small terms never allocate. A value
-// beyond that lives in a BigInt. Each value has one form only: it is held
-// inline exactly when it fits in 64 bits.
+// beyond that is a BigInt, in the same place. Each value has one form only:
+// it is a native integer exactly when it fits in 64 bits.
 #include <compare>
+#include <new>
 #include <cstdint>
 #include <ostream>
 #include <string>
@@ -35,79 +36,88 @@ inline std::uint64_t gcd64(std::uint64_t a, std::uint64_t b) {
 
 class Integer {
  public:
-  Integer() = default;
+  Integer() : small_(0) {}
   Integer(std::int64_t value) : small_(value) {}  // NOLINT(google-explicit-constructor): a number like any other
-  Integer(const Integer& other) : small_(other.small_), big_(other.big_ ? copyOf(*other.big_) : nullptr) {}
-  Integer(Integer&& other) noexcept : small_(other.small_), big_(other.big_) { other.big_ = nullptr; }
+  Integer(const Integer& other) : wide_(other.wide_) {
+    if (wide_) new (&big_) BigInt(other.big_);
+    else small_ = other.small_;
+  }
+  Integer(Integer&& other) noexcept : wide_(other.wide_) {
+    if (wide_) new (&big_) BigInt(std::move(other.big_));
+    else small_ = other.small_;
+  }
   Integer& operator=(const Integer& other) {
     if (this != &other) *this = Integer(other);
     return *this;
   }
   Integer& operator=(Integer&& other) noexcept {
-    if (this != &other) {
-      if (big_) destroy(big_);
-      small_ = other.small_;
-      big_ = other.big_;
-      other.big_ = nullptr;
+    if (this == &other) return *this;
+    if (wide_ && other.wide_) {
+      big_ = std::move(other.big_);
+    } else if (other.wide_) {
+      new (&big_) BigInt(std::move(other.big_));
+      wide_ = true;
+    } else {
+      *this = other.small_;
     }
     return *this;
   }
   Integer& operator=(std::int64_t value) {
-    if (big_) destroy(big_);
+    if (wide_) big_.~BigInt();
+    wide_ = false;
     small_ = value;
-    big_ = nullptr;
     return *this;
   }
   ~Integer() {
-    if (big_) destroy(big_);
+    if (wide_) big_.~BigInt();
   }
 
-  bool isZero() const { return !big_ && small_ == 0; }
-  bool isNegative() const { return big_ ? big_->sign() < 0 : small_ < 0; }
-  bool isOne() const { return !big_ && small_ == 1; }
+  bool isZero() const { return !wide_ && small_ == 0; }
+  bool isNegative() const { return wide_ ? big_.sign() < 0 : small_ < 0; }
+  bool isOne() const { return !wide_ && small_ == 1; }
   // Whether the magnitude is 2 or more.
-  bool magnitudeAtLeastTwo() const { return big_ || small_ >= 2 || small_ <= -2; }
-  bool fitsInt32() const { return !big_ && small_ >= INT32_MIN && small_ <= INT32_MAX; }
+  bool magnitudeAtLeastTwo() const { return wide_ || small_ >= 2 || small_ <= -2; }
+  bool fitsInt32() const { return !wide_ && small_ >= INT32_MIN && small_ <= INT32_MAX; }
   // Whether |value| < bound (bound > 0): the test for a native fast path.
-  bool magnitudeBelow(std::int64_t bound) const { return !big_ && small_ > -bound && small_ < bound; }
+  bool magnitudeBelow(std::int64_t bound) const { return !wide_ && small_ > -bound && small_ < bound; }
   // The value, for a caller that has seen it fit in 64 bits.
   std::int64_t small() const { return small_; }
 
   Integer operator-() const {
-    if (!big_ && small_ != INT64_MIN) return -small_;
+    if (!wide_ && small_ != INT64_MIN) return -small_;
     return wideNegation();
   }
   friend Integer operator+(const Integer& a, const Integer& b) {
     std::int64_t r;
-    if (!a.big_ && !b.big_ && !__builtin_add_overflow(a.small_, b.small_, &r)) return r;
+    if (!a.wide_ && !b.wide_ && !__builtin_add_overflow(a.small_, b.small_, &r)) return r;
     return wideSum(a, b);
   }
   friend Integer operator-(const Integer& a, const Integer& b) {
     std::int64_t r;
-    if (!a.big_ && !b.big_ && !__builtin_sub_overflow(a.small_, b.small_, &r)) return r;
+    if (!a.wide_ && !b.wide_ && !__builtin_sub_overflow(a.small_, b.small_, &r)) return r;
     return wideDifference(a, b);
   }
   friend Integer operator*(const Integer& a, const Integer& b) {
     std::int64_t r;
-    if (!a.big_ && !b.big_ && !__builtin_mul_overflow(a.small_, b.small_, &r)) return r;
+    if (!a.wide_ && !b.wide_ && !__builtin_mul_overflow(a.small_, b.small_, &r)) return r;
     return wideProduct(a, b);
   }
   // The quotient of a division that leaves no remainder (b divides a, b != 0).
   friend Integer exactQuotient(const Integer& a, const Integer& b) {
-    if (!a.big_ && !b.big_ && !(a.small_ == INT64_MIN && b.small_ == -1)) return a.small_ / b.small_;
+    if (!a.wide_ && !b.wide_ && !(a.small_ == INT64_MIN && b.small_ == -1)) return a.small_ / b.small_;
     return wideQuotient(a, b);
   }
   // The greatest common divisor of the magnitudes; gcd(x, 0) = |x|.
   friend Integer gcd(const Integer& a, const Integer& b) {
-    if (!a.big_ && !b.big_ && a.small_ != INT64_MIN && b.small_ != INT64_MIN) {
+    if (!a.wide_ && !b.wide_ && a.small_ != INT64_MIN && b.small_ != INT64_MIN) {
       return static_cast<std::int64_t>(gcd64(magnitude(a.small_), magnitude(b.small_)));
     }
     return wideGcd(a, b);
   }
 
   friend bool operator==(const Integer& a, const Integer& b) {
-    if (!a.big_ && !b.big_) return a.small_ == b.small_;
-    return a.big_ && b.big_ && *a.big_ == *b.big_;  // one form a value: inline and wide never meet
+    if (!a.wide_ && !b.wide_) return a.small_ == b.small_;
+    return a.wide_ && b.wide_ && a.big_ == b.big_;  // one form a value: inline and wide never meet
   }
   friend std::strong_ordering operator<=>(const Integer& a, const Integer& b);
 
@@ -116,9 +126,6 @@ class Integer {
   void appendDecimal(std::string& out) const;
 
  private:
-  // Out of line: only wide values take these.
-  static BigInt* copyOf(const BigInt& v);
-  static void destroy(BigInt* v);
   // The one form of a value computed wide: inline when it fits in 64 bits.
   static Integer canonical(BigInt&& value);
   // The operations on values of which at least one is wide, or whose native
@@ -132,8 +139,12 @@ class Integer {
   static Integer wideGcd(const Integer& a, const Integer& b);
   Integer wideNegation() const;
 
-  std::int64_t small_ = 0;  // the value, when big_ is null
-  BigInt* big_ = nullptr;   // owned: the value, when it does not fit in 64 bits
+  bool wide_ = false;  // whether the value leaves 64 bits
+  union {
+    std::int64_t small_;  // the value, when it fits in 64 bits
+    BigInt big_;          // the value otherwise, held here: one of up to 128
+                          // bits allocates nothing (big_int.h)
+  };
 };
 
 // The questions the formulas ask of a term, for Integer and for native
