@@ -1,34 +1,18 @@
 #include "win32_window.h"
 
 #include <algorithm>
-#include <cstring>
 #include <memory>
+
+#include "wide_text.h"
 
 namespace matcalc {
 namespace {
-
-// The programs' code page: GBK.
-constexpr UINT kGbkCodePage = 936;
 
 // UTF-16 to GBK without best fit: a character GBK lacks becomes '?'. With
 // no output buffer, returns the length the text needs.
 int toGbk(const wchar_t* wide, int units, char* gbk, int size) {
   return WideCharToMultiByte(kGbkCodePage, WC_NO_BEST_FIT_CHARS, wide, units, gbk, size, "?", nullptr);
 }
-
-// GBK to UTF-16, the zero byte included.
-std::unique_ptr<wchar_t[]> fromGbk(const char* gbk) {
-  const int units = MultiByteToWideChar(kGbkCodePage, 0, gbk, -1, nullptr, 0);
-  std::unique_ptr<wchar_t[]> wide(new wchar_t[static_cast<std::size_t>(units > 0 ? units : 1)]{});
-  if (units > 0) MultiByteToWideChar(kGbkCodePage, 0, gbk, -1, wide.get(), units);
-  return wide;
-}
-
-// MessageBoxA turns its text into a counted string whose length is 16 bits
-// wide: a text of more than 32766 bytes comes out cut (under Wine, to its
-// length modulo 32768 characters). A long result, such as 20 x 20 long
-// fractions, is converted from GBK here and shown by MessageBoxW instead.
-constexpr std::size_t kLongestNarrowText = 32766;
 
 }  // namespace
 
@@ -59,12 +43,8 @@ std::size_t Win32Window::readText(int id, char* buffer, std::size_t count) {
 bool Win32Window::isChecked(int id) { return IsDlgButtonChecked(dialog_, id) == BST_CHECKED; }
 
 void Win32Window::showMessage(Owner owner, const char* text, const char* caption) {
-  const HWND ownerWindow = owner == Owner::Dialog ? dialog_ : nullptr;
-  if (std::strlen(text) <= kLongestNarrowText) {
-    MessageBoxA(ownerWindow, text, caption, MB_OK);
-  } else {
-    MessageBoxW(ownerWindow, fromGbk(text).get(), fromGbk(caption).get(), MB_OK);
-  }
+  MessageBoxW(owner == Owner::Dialog ? dialog_ : nullptr, wideFromGbk(text).c_str(), wideFromGbk(caption).c_str(),
+              MB_OK);
 }
 
 }  // namespace matcalc
