@@ -26,7 +26,7 @@ from window_checks import Checks
 ROOT = os.path.dirname(os.path.dirname(os.path.dirname(os.path.abspath(__file__))))
 PROGRAMS = ["dornikel", "ravelle", "sontaby", "quendrel"]
 FILES = sorted([p.capitalize() + ".exe" for p in PROGRAMS] + ["README.txt", "LICENSE.txt", "SHA256SUMS"])
-SYSTEM_DLLS = {"advapi32.dll", "comctl32.dll", "kernel32.dll", "msvcrt.dll", "user32.dll"}
+SYSTEM_DLLS = {"advapi32.dll", "comctl32.dll", "gdi32.dll", "kernel32.dll", "msvcrt.dll", "user32.dll"}
 # The window DLLs take texts in two forms: a function whose name ends in A
 # (MessageBoxA, DialogBoxParamA, SetWindowTextA, DrawTextA...) in the
 # system's code page, its W twin in UTF-16. The programs hand every text to

@@ -25,6 +25,9 @@ MATRIX_RESULT = {"owner": "dialog", "caption": "计算完毕", "text": "行列�
 # 65,534 bytes, which fit, and loses the 4: a wrong result instead of the
 # size-error box.
 CUT_CHARACTER = ("1 2\n3  " + "一" * 32764 + "4").encode("utf-8")
+ROOT = os.path.dirname(os.path.dirname(os.path.dirname(os.path.abspath(__file__))))
+# A 20 x 20 matrix of fractions whose inverse takes about 55 KB of text.
+FRACTIONS_20X20 = os.path.join(ROOT, "tests/cases/fractions-20x20.txt")
 
 
 class Checks:
@@ -139,21 +142,24 @@ def screenshots(c, program, args):
             f"exit {code}, boxes {got}, stderr {err!r}")
 
 
-def nested_compute(c, program, first, second):
-    """The first result box (no owner) stays open; a second compute runs
-    inside its message loop and shows a box of its own; read again at the
-    end, the first box still shows its own text."""
+def nested_compute(c, program, first, second, kind="result box"):
+    """The first result box (no owner; a message box, or the result window as
+    `kind` says) stays open; a second compute runs inside its message loop
+    and shows a box of its own; read again at the end, the first box still
+    shows its own text."""
     args = ["--keep-open"] + first + ["--press", "1000"] + second + ["--press", "1000", "--close-boxes"]
     code, got, err = c.guidriver(program, args)
     boxes = c.matcalc(program, first + ["--press", "1000"] + second + ["--press", "1000"])
-    c.check(f"{program}: a second compute while the first result box is open shows a second box, "
-            "and the first box's text stays as it was",
+    c.check(f"{program}: a second compute while the first {kind} is open shows a second box, "
+            f"and the first {kind}'s text stays as it was",
             code == 0 and len(boxes) == 2 and boxes[0] != boxes[1] and got == boxes + boxes,
             f"exit {code}, got {got}, expected {boxes + boxes}, stderr {err!r}")
 
 
 def ravelle_checks(c, work):
     nested_compute(c, "ravelle", ["--check", "1007", "--text", "1004", MATRIX], ["--text", "1004", "2 0\n0 4"])
+    nested_compute(c, "ravelle", ["--check", "1007", "--text-file", "1004", FRACTIONS_20X20],
+                   ["--text", "1004", "2 0\n0 4"], kind="result window")
     c.expect("ravelle: no operation chosen is refused before anything is read", "ravelle",
              ["--text", "1004", MATRIX, "--press", "1000"],
              [{"owner": "dialog", "caption": "Error", "text": "请选择计算方式!"}])
