@@ -1,6 +1,7 @@
 #!/usr/bin/env python3
 """Checks of the real dialogs that the case files cannot express: the
-start-up warning, Escape, notifications, closing, bad input, and screenshots.
+start-up warning, Escape, notifications, closing, bad input, the result
+window, and screenshots.
 
 Each check runs guidriver.exe under wine (the caller has set up Xvfb and the
 Wine prefix) and prints PASS or FAIL; the last line counts them.
@@ -28,6 +29,7 @@ CUT_CHARACTER = ("1 2\n3  " + "一" * 32764 + "4").encode("utf-8")
 ROOT = os.path.dirname(os.path.dirname(os.path.dirname(os.path.abspath(__file__))))
 # A 20 x 20 matrix of fractions whose inverse takes about 55 KB of text.
 FRACTIONS_20X20 = os.path.join(ROOT, "tests/cases/fractions-20x20.txt")
+SCREEN = (1024, 768)  # Xvfb's screen (tests/e2e/wine-env); without a task bar, all of it is the work area
 
 
 class Checks:
@@ -142,24 +144,64 @@ def screenshots(c, program, args):
             f"exit {code}, boxes {got}, stderr {err!r}")
 
 
-def nested_compute(c, program, first, second, kind="result box"):
-    """The first result box (no owner; a message box, or the result window as
-    `kind` says) stays open; a second compute runs inside its message loop
-    and shows a box of its own; read again at the end, the first box still
-    shows its own text."""
+def box_only(box):
+    """A box as matcalc prints it, without guidriver's --window-facts."""
+    return {key: box[key] for key in ("owner", "caption", "text") if key in box}
+
+
+def nested_compute(c, program, first, second, window="message box"):
+    """The first result (no owner), in the kind of `window` given, stays
+    open; a second compute runs inside its message loop and shows a box of
+    its own; read again at the end, the first box still shows its own
+    text."""
     args = ["--keep-open"] + first + ["--press", "1000"] + second + ["--press", "1000", "--close-boxes"]
-    code, got, err = c.guidriver(program, args)
+    code, got, err = c.guidriver(program, args + ["--window-facts"])
     boxes = c.matcalc(program, first + ["--press", "1000"] + second + ["--press", "1000"])
+    kind = "result box" if window == "message box" else window
     c.check(f"{program}: a second compute while the first {kind} is open shows a second box, "
             f"and the first {kind}'s text stays as it was",
-            code == 0 and len(boxes) == 2 and boxes[0] != boxes[1] and got == boxes + boxes,
-            f"exit {code}, got {got}, expected {boxes + boxes}, stderr {err!r}")
+            code == 0 and len(boxes) == 2 and boxes[0] != boxes[1] and [box_only(b) for b in got] == boxes + boxes and
+            got[0]["window"] == window, f"exit {code}, got {got}, expected {boxes + boxes}, stderr {err!r}")
+
+
+def result_window_checks(c, work):
+    """A 20 x 20 inverse is too large for a message box: it opens the result
+    window, read, copied with 复制 and closed with Escape by guidriver. The
+    clipboard holds the text as the window shows it, with CR LF line ends
+    (Windows' form of text on the clipboard), so it must equal the box's text
+    with each line feed as CR LF."""
+    copied = os.path.join(work, "copied.txt")
+    args = ["--check", "1007", "--text-file", "1004", FRACTIONS_20X20, "--press", "1000"]
+    code, got, err = c.guidriver("ravelle", args + ["--window-facts", "--copy-to", copied, "--close-with-escape"])
+    expected = c.matcalc("ravelle", args)
+    facts = got[0] if len(got) == 1 else {}
+    left, top, right, bottom = facts.get("rect", [0, 0, 0, 0])
+    detail = f"exit {code}, window {facts.get('window')}, rect {facts.get('rect')}, stderr {err!r}"
+    c.check("ravelle: a 20 x 20 inverse opens the result window, which lies inside the screen",
+            facts.get("window") == "result window" and 0 <= left < right <= SCREEN[0] and 0 <= top < bottom <= SCREEN[1],
+            detail)
+    c.check("ravelle: the result window holds the whole text of matcalc's box",
+            len(expected) == 1 and len(expected[0]["text"]) > 50000 and [box_only(b) for b in got] == expected, detail)
+    clipboard = b""
+    if os.path.exists(copied):
+        with open(copied, "rb") as f:
+            clipboard = f.read()
+    c.check("ravelle: 复制 puts exactly that text on the clipboard, with CR LF line ends",
+            len(expected) == 1 and clipboard == expected[0]["text"].replace("\n", "\r\n").encode("utf-8"),
+            f"{len(clipboard)} bytes copied")
+    c.check("ravelle: Escape closes the result window", code == 0, detail)
+
+    code, got, err = c.guidriver("ravelle", ["--check", "1007", "--text", "1004", "2 1\n1 1", "--press", "1000",
+                                             "--window-facts"])
+    c.check("ravelle: a 2 x 2 result is still a message box",
+            code == 0 and [box.get("window") for box in got] == ["message box"], f"exit {code}, boxes {got}")
 
 
 def ravelle_checks(c, work):
     nested_compute(c, "ravelle", ["--check", "1007", "--text", "1004", MATRIX], ["--text", "1004", "2 0\n0 4"])
     nested_compute(c, "ravelle", ["--check", "1007", "--text-file", "1004", FRACTIONS_20X20],
-                   ["--text", "1004", "2 0\n0 4"], kind="result window")
+                   ["--text", "1004", "2 0\n0 4"], window="result window")
+    result_window_checks(c, work)
     c.expect("ravelle: no operation chosen is refused before anything is read", "ravelle",
              ["--text", "1004", MATRIX, "--press", "1000"],
              [{"owner": "dialog", "caption": "Error", "text": "请选择计算方式!"}])
