@@ -1,10 +1,11 @@
 #!/usr/bin/env python3
 """Checks of the release zip as a user gets it: scripts/package run twice
-gives the same bytes; unpacked into a fresh directory, the zip holds the
-four programs, the usage text, the license and checksums that match; each
-program keeps ASLR and DEP on, imports only DLLs that every Windows has and
-no window function in its narrow form; and each program, started from
-there, computes one case in a real window as matcalc does.
+gives the same bytes; its files carry ordinary Unix permissions; unpacked
+into a fresh directory, the zip holds the four programs, the usage text, the
+license and checksums that match; each program keeps ASLR and DEP on,
+imports only DLLs that every Windows has and no window function in its
+narrow form; and each program, started from there, computes one case in a
+real window as matcalc does.
 
 Prints PASS or FAIL for each check; the last line counts them. The caller
 has set up Xvfb and the Wine prefix (tests/e2e/run).
@@ -15,6 +16,7 @@ import argparse
 import hashlib
 import os
 import re
+import stat
 import subprocess
 import sys
 import tempfile
@@ -81,7 +83,13 @@ def main():
         c = Checks(argparse.Namespace(guidriver=options.guidriver, matcalc=options.matcalc, exe_dir=unpacked))
         c.check("scripts/package run twice gives the same zip, byte for byte", first == second)
         with zipfile.ZipFile(path) as archive:
+            # What unzip on Linux and macOS gives each file: the Unix mode
+            # of an entry made on Unix (create_system 3).
+            modes = {entry.filename: (entry.create_system, entry.external_attr >> 16) for entry in archive.infolist()}
             archive.extractall(unpacked)
+        c.check("each file unpacks on Linux and macOS as a regular file, the programs 0755, the others 0644",
+                modes == {name: (3, stat.S_IFREG | (0o755 if name.endswith(".exe") else 0o644)) for name in FILES},
+                {name: (system, oct(mode)) for name, (system, mode) in modes.items()})
         names = sorted(os.listdir(unpacked))
         c.check("the zip holds the four programs, README.txt, LICENSE.txt and SHA256SUMS", names == FILES, names)
 
