@@ -47,6 +47,16 @@ SIZE windowSize(HWND window) {
   return sizeOf(r);
 }
 
+// Opens the clipboard for `window`. Another program (a clipboard manager,
+// a remote desktop's) may hold it open for a moment: tried for half a second.
+bool openClipboard(HWND window) {
+  for (int attempt = 0; attempt < 25; ++attempt) {
+    if (OpenClipboard(window)) return true;
+    Sleep(20);
+  }
+  return false;
+}
+
 // Puts the whole text on the clipboard as Unicode text.
 void copyToClipboard(HWND window, const std::wstring& text) {
   const std::size_t bytes = (text.size() + 1) * sizeof(wchar_t);
@@ -58,7 +68,7 @@ void copyToClipboard(HWND window, const std::wstring& text) {
   }
   std::memcpy(locked, text.c_str(), bytes);
   GlobalUnlock(memory);
-  if (OpenClipboard(window)) {
+  if (openClipboard(window)) {
     EmptyClipboard();
     if (SetClipboardData(CF_UNICODETEXT, memory) != nullptr) memory = nullptr;  // the clipboard's now
     CloseClipboard();

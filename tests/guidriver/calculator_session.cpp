@@ -197,22 +197,29 @@ void CalculatorSession::closeBox(HWND box) {
 }
 
 // Presses 复制 in a result window and writes the clipboard's text, as
-// UTF-8, to the --copy-to file. Message boxes have no 复制.
+// UTF-8, to the --copy-to file. Message boxes have no 复制. The text is read
+// while the window owns the clipboard, as 复制 leaves it. Wine's clipboard
+// manager, when it starts, empties the clipboard to take in the X11
+// selection: when it did so after the click, 复制 is pressed again (three
+// times at most).
 void CalculatorSession::copyResult(HWND box) {
   const HWND copy = GetDlgItem(box, MATCALC_RESULT_COPY);
   if (copy == nullptr) return;
-  SendNotifyMessageW(copy, BM_CLICK, 0, 0);
-  if (!answers(box)) throw DriverError("the result window does not respond");  // after the click
-  // Wine's clipboard manager may hold the clipboard a moment after a change.
-  waitUntil([] { return OpenClipboard(nullptr) != FALSE; }, "the clipboard to open");
   std::wstring copied;
-  if (const HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
-    if (const auto* text = static_cast<const wchar_t*>(GlobalLock(data))) {
+  bool owned = false;
+  for (int attempt = 0; !owned && attempt < 3; ++attempt) {
+    SendNotifyMessageW(copy, BM_CLICK, 0, 0);
+    if (!answers(box)) throw DriverError("the result window does not respond");  // after the click
+    // The manager may also hold the clipboard open a moment.
+    waitUntil([] { return OpenClipboard(nullptr) != FALSE; }, "the clipboard to open");
+    owned = GetClipboardOwner() == box;
+    const HANDLE data = owned ? GetClipboardData(CF_UNICODETEXT) : nullptr;
+    if (const auto* text = data != nullptr ? static_cast<const wchar_t*>(GlobalLock(data)) : nullptr) {
       copied = text;
       GlobalUnlock(data);
     }
+    CloseClipboard();
   }
-  CloseClipboard();
   const std::string utf8 = toUtf8(copied);
   FILE* file = _wfopen(copyTo_.c_str(), L"wb");
   if (file == nullptr) throw DriverError("cannot write " + narrow(copyTo_));
