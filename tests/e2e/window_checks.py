@@ -29,6 +29,18 @@ CUT_CHARACTER = ("1 2\n3  " + "一" * 32764 + "4").encode("utf-8")
 ROOT = os.path.dirname(os.path.dirname(os.path.dirname(os.path.abspath(__file__))))
 # A 20 x 20 matrix of fractions whose inverse takes about 55 KB of text.
 FRACTIONS_20X20 = os.path.join(ROOT, "tests/cases/fractions-20x20.txt")
+# Integers -9..9 whose 10 x 10 inverse is rows of fractions with 10-digit
+# denominators: a message box would wrap each row over several lines.
+INTEGERS_10X10 = """-8 -3 4 0 -1 -5 -8 1 1 2
+-5 3 3 5 7 3 8 -6 7 -1
+4 -2 0 4 -1 7 0 8 1 -9
+4 9 1 -9 3 9 -5 -8 1 5
+2 2 -1 6 -9 9 -8 -9 2 -1
+5 0 9 1 -4 2 -4 1 2 -1
+0 3 -6 -9 9 -5 0 7 -2 -1
+-2 1 -4 4 -6 -6 1 1 -2 5
+-4 -7 1 -3 9 5 -1 -2 -6 -8
+7 -3 1 9 -4 -1 1 -7 2 9"""
 SCREEN = (1024, 768)  # Xvfb's screen (tests/e2e/wine-env); without a task bar, all of it is the work area
 
 
@@ -125,20 +137,21 @@ def dornikel_checks(c, work):
     screenshots(c, "dornikel", ["--text", "1004", "1/2 1/3 1/4\n1/3 1/4 1/5\n1/4 1/5 1/6"])
 
 
-def screenshots(c, program, args):
-    """PROGRAM-dialog.png with the texts typed and the choice made, and
-    PROGRAM-result.png with the result box over it."""
+def screenshots(c, program, args, name=None):
+    """NAME-dialog.png with the texts typed and the choice made, and
+    NAME-result.png with the result box over it; NAME is the program's."""
+    name = name or program
     shots = os.path.abspath(c.options.screenshots)
     os.makedirs(shots, exist_ok=True)
-    dialog_png = os.path.join(shots, f"{program}-dialog.png")
-    result_png = os.path.join(shots, f"{program}-result.png")
+    dialog_png = os.path.join(shots, f"{name}-dialog.png")
+    result_png = os.path.join(shots, f"{name}-result.png")
     for png in (dialog_png, result_png):
         if os.path.exists(png):
             os.remove(png)
     code, got, err = c.guidriver(
         program, args + ["--snap", "Z:" + dialog_png, "--snap-box", "Z:" + result_png, "--press", "1000"],
         snapshots=[dialog_png, result_png])
-    c.check(f"{program}: screenshots of the dialog with its input and of the result box",
+    c.check(f"{name}: screenshots of the dialog with its input and of the result box",
             code == 0 and got == c.matcalc(program, args + ["--press", "1000"]) and
             all(os.path.exists(p) and os.path.getsize(p) > 2000 for p in (dialog_png, result_png)),
             f"exit {code}, boxes {got}, stderr {err!r}")
@@ -206,6 +219,7 @@ def ravelle_checks(c, work):
              ["--text", "1004", MATRIX, "--press", "1000"],
              [{"owner": "dialog", "caption": "Error", "text": "请选择计算方式!"}])
     screenshots(c, "ravelle", ["--text", "1004", "0 1 2\n1 0 3\n4 -3 8", "--check", "1007"])
+    screenshots(c, "ravelle", ["--text", "1004", INTEGERS_10X10, "--check", "1007"], name="ravelle-10x10")
 
 
 def sontaby_checks(c, work):
