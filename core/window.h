@@ -1,8 +1,9 @@
 #pragma once
 // The window seam: the only window operations the program logic uses. The
 // Windows shell implements them with GetDlgItemTextW (converted to GBK),
-// IsDlgButtonChecked and MessageBoxA; tests and the console use a recording
-// implementation. Texts cross the seam as GBK bytes.
+// IsDlgButtonChecked, and MessageBoxW or, for a text too large for a message
+// box, a result window of its own (texts converted from GBK); tests and the
+// console use a recording implementation. Texts cross the seam as GBK bytes.
 #include <cstddef>
 
 namespace matcalc {

@@ -2,12 +2,13 @@
 
 #include <commctrl.h>
 
+#include "wide_text.h"
 #include "win32_window.h"
 
 namespace matcalc {
 namespace {
 
-// The handler of the one dialog the program runs. DialogBoxParamA gets the
+// The handler of the one dialog the program runs. DialogBoxParamW gets the
 // creation parameter 0, so the procedure finds the handler here.
 CommandHandler* activeHandler = nullptr;
 
@@ -35,9 +36,9 @@ INT_PTR CALLBACK calculatorDialogProc(HWND dialog, UINT message, WPARAM wParam, 
 
 int runCalculator(HINSTANCE instance, CommandHandler& handler, const char* warningText) {
   activeHandler = &handler;
-  MessageBoxA(nullptr, warningText, texts::kStartupCaption.c_str(), MB_OK);
+  MessageBoxW(nullptr, wideFromGbk(warningText).c_str(), wideFromGbk(texts::kStartupCaption.c_str()).c_str(), MB_OK);
   InitCommonControls();
-  DialogBoxParamA(instance, MAKEINTRESOURCEA(kCalculatorDialog), nullptr, calculatorDialogProc, 0);
+  DialogBoxParamW(instance, MAKEINTRESOURCEW(kCalculatorDialog), nullptr, calculatorDialogProc, 0);
   activeHandler = nullptr;
   return 0;
 }

@@ -1,34 +1,20 @@
 #include "win32_window.h"
 
 #include <algorithm>
-#include <cstring>
 #include <memory>
+
+#include "message_box_fit.h"
+#include "result_window.h"
+#include "wide_text.h"
 
 namespace matcalc {
 namespace {
-
-// The programs' code page: GBK.
-constexpr UINT kGbkCodePage = 936;
 
 // UTF-16 to GBK without best fit: a character GBK lacks becomes '?'. With
 // no output buffer, returns the length the text needs.
 int toGbk(const wchar_t* wide, int units, char* gbk, int size) {
   return WideCharToMultiByte(kGbkCodePage, WC_NO_BEST_FIT_CHARS, wide, units, gbk, size, "?", nullptr);
 }
-
-// GBK to UTF-16, the zero byte included.
-std::unique_ptr<wchar_t[]> fromGbk(const char* gbk) {
-  const int units = MultiByteToWideChar(kGbkCodePage, 0, gbk, -1, nullptr, 0);
-  std::unique_ptr<wchar_t[]> wide(new wchar_t[static_cast<std::size_t>(units > 0 ? units : 1)]{});
-  if (units > 0) MultiByteToWideChar(kGbkCodePage, 0, gbk, -1, wide.get(), units);
-  return wide;
-}
-
-// MessageBoxA turns its text into a counted string whose length is 16 bits
-// wide: a text of more than 32766 bytes comes out cut (under Wine, to its
-// length modulo 32768 characters). A long result, such as 20 x 20 long
-// fractions, is converted from GBK here and shown by MessageBoxW instead.
-constexpr std::size_t kLongestNarrowText = 32766;
 
 }  // namespace
 
@@ -58,12 +44,18 @@ std::size_t Win32Window::readText(int id, char* buffer, std::size_t count) {
 
 bool Win32Window::isChecked(int id) { return IsDlgButtonChecked(dialog_, id) == BST_CHECKED; }
 
+// A text that fits the screen in a message box is shown in one; a larger
+// one (a long result) in the result window, with the same owner and caption.
+// Errors and help texts are short, so they are always message boxes.
 void Win32Window::showMessage(Owner owner, const char* text, const char* caption) {
   const HWND ownerWindow = owner == Owner::Dialog ? dialog_ : nullptr;
-  if (std::strlen(text) <= kLongestNarrowText) {
-    MessageBoxA(ownerWindow, text, caption, MB_OK);
+  const std::wstring wideText = wideFromGbk(text);
+  const std::wstring wideCaption = wideFromGbk(caption);
+  const RECT workArea = boxWorkArea(ownerWindow);
+  if (fitsMessageBox(wideText, workArea)) {
+    MessageBoxW(ownerWindow, wideText.c_str(), wideCaption.c_str(), MB_OK);
   } else {
-    MessageBoxW(ownerWindow, fromGbk(text).get(), fromGbk(caption).get(), MB_OK);
+    showResultWindow(ownerWindow, wideText, wideCaption, workArea);
   }
 }
 

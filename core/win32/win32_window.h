@@ -1,7 +1,9 @@
 #pragma once
-// The window seam on a real dialog: radio buttons and message boxes through
-// the narrow-character window functions (texts in GBK); edit boxes read in
-// UTF-16 and converted to GBK, so that the text is exactly what the box holds.
+// The window seam on a real dialog. Every text reaches Windows in UTF-16:
+// edit boxes are read in UTF-16 and converted to GBK, so that the text is
+// exactly what the box holds; messages are converted from GBK and shown in a
+// message box, or in the result window when a message box would not fit the
+// screen.
 #include <windows.h>
 
 #include "window.h"

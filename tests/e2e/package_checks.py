@@ -1,10 +1,11 @@
 #!/usr/bin/env python3
 """Checks of the release zip as a user gets it: scripts/package run twice
-gives the same bytes; unpacked into a fresh directory, the zip holds the
-four programs, the usage text, the license and checksums that match; each
-program keeps ASLR and DEP on and imports only DLLs that every Windows has;
-and each program, started from there, computes one case in a real window as
-matcalc does.
+gives the same bytes; its files carry ordinary Unix permissions; unpacked
+into a fresh directory, the zip holds the four programs, the usage text, the
+license and checksums that match; each program keeps ASLR and DEP on,
+imports only DLLs that every Windows has and no window function in its
+narrow form; and each program, started from there, computes one case in a
+real window as matcalc does.
 
 Prints PASS or FAIL for each check; the last line counts them. The caller
 has set up Xvfb and the Wine prefix (tests/e2e/run).
@@ -14,6 +15,8 @@ Usage: package_checks.py --guidriver EXE --matcalc PATH
 import argparse
 import hashlib
 import os
+import re
+import stat
 import subprocess
 import sys
 import tempfile
@@ -25,7 +28,13 @@ from window_checks import Checks
 ROOT = os.path.dirname(os.path.dirname(os.path.dirname(os.path.abspath(__file__))))
 PROGRAMS = ["dornikel", "ravelle", "sontaby", "quendrel"]
 FILES = sorted([p.capitalize() + ".exe" for p in PROGRAMS] + ["README.txt", "LICENSE.txt", "SHA256SUMS"])
-SYSTEM_DLLS = {"advapi32.dll", "comctl32.dll", "kernel32.dll", "msvcrt.dll", "user32.dll"}
+SYSTEM_DLLS = {"advapi32.dll", "comctl32.dll", "gdi32.dll", "kernel32.dll", "msvcrt.dll", "user32.dll"}
+# The window DLLs take texts in two forms: a function whose name ends in A
+# (MessageBoxA, DialogBoxParamA, SetWindowTextA, DrawTextA...) in the
+# system's code page, its W twin in UTF-16. The programs hand every text to
+# Windows in UTF-16, so that it shows the same whatever the system's
+# language: they import no A form from these DLLs.
+WINDOW_DLLS = {"comctl32.dll", "gdi32.dll", "user32.dll"}
 DYNAMIC_BASE, NX_COMPAT = 0x40, 0x100
 # One compute for each program, with a result box.
 ONE_CASE = {
@@ -47,11 +56,18 @@ def package():
 
 
 def pe_facts(exe):
-    """The DllCharacteristics and the imported DLLs (lower case) of a program."""
+    """The DllCharacteristics of a program and its imports: the functions it
+    imports from each DLL (DLL names in lower case)."""
     dump = subprocess.run(["i686-w64-mingw32-objdump", "-p", exe], capture_output=True, text=True).stdout
     flags = next((int(line.split()[1], 16) for line in dump.splitlines() if line.startswith("DllCharacteristics")), 0)
-    dlls = {line.split(":", 1)[1].strip().lower() for line in dump.splitlines() if "DLL Name:" in line}
-    return flags, dlls
+    imports = {}
+    functions = set()
+    for line in dump.splitlines():
+        if "DLL Name:" in line:
+            functions = imports.setdefault(line.split(":", 1)[1].strip().lower(), set())
+        elif re.fullmatch(r"\s+[0-9a-f]+\s+\d+\s+\w+", line):  # address, hint, name
+            functions.add(line.split()[-1])
+    return flags, imports
 
 
 def main():
@@ -67,7 +83,13 @@ def main():
         c = Checks(argparse.Namespace(guidriver=options.guidriver, matcalc=options.matcalc, exe_dir=unpacked))
         c.check("scripts/package run twice gives the same zip, byte for byte", first == second)
         with zipfile.ZipFile(path) as archive:
+            # What unzip on Linux and macOS gives each file: the Unix mode
+            # of an entry made on Unix (create_system 3).
+            modes = {entry.filename: (entry.create_system, entry.external_attr >> 16) for entry in archive.infolist()}
             archive.extractall(unpacked)
+        c.check("each file unpacks on Linux and macOS as a regular file, the programs 0755, the others 0644",
+                modes == {name: (3, stat.S_IFREG | (0o755 if name.endswith(".exe") else 0o644)) for name in FILES},
+                {name: (system, oct(mode)) for name, (system, mode) in modes.items()})
         names = sorted(os.listdir(unpacked))
         c.check("the zip holds the four programs, README.txt, LICENSE.txt and SHA256SUMS", names == FILES, names)
 
@@ -86,10 +108,14 @@ def main():
 
         for program in PROGRAMS:
             exe = program.capitalize() + ".exe"
-            flags, dlls = pe_facts(os.path.join(unpacked, exe))
+            flags, imports = pe_facts(os.path.join(unpacked, exe))
             c.check(f"{exe}: ASLR and DEP on, only system DLLs imported",
-                    flags & DYNAMIC_BASE and flags & NX_COMPAT and dlls <= SYSTEM_DLLS,
-                    f"DllCharacteristics {flags:#x}, DLLs {sorted(dlls)}")
+                    flags & DYNAMIC_BASE and flags & NX_COMPAT and imports.keys() <= SYSTEM_DLLS,
+                    f"DllCharacteristics {flags:#x}, DLLs {sorted(imports)}")
+            narrow = sorted(name for dll in WINDOW_DLLS & imports.keys() for name in imports[dll] if name.endswith("A"))
+            c.check(f"{exe}: every window function that takes text is imported in its UTF-16 (W) form",
+                    "user32.dll" in imports and "MessageBoxW" in imports["user32.dll"] and not narrow,
+                    f"narrow forms imported: {narrow}")
             args = ONE_CASE[program] + ["--press", "1000"]
             code, got, err = c.guidriver(program, args)
             expected = c.matcalc(program, args)

@@ -1,6 +1,7 @@
 #!/usr/bin/env python3
 """Checks of the real dialogs that the case files cannot express: the
-start-up warning, Escape, notifications, closing, bad input, and screenshots.
+start-up warning, Escape, notifications, closing, bad input, the result
+window, and screenshots.
 
 Each check runs guidriver.exe under wine (the caller has set up Xvfb and the
 Wine prefix) and prints PASS or FAIL; the last line counts them.
@@ -25,6 +26,22 @@ MATRIX_RESULT = {"owner": "dialog", "caption": "计算完毕", "text": "行列�
 # 65,534 bytes, which fit, and loses the 4: a wrong result instead of the
 # size-error box.
 CUT_CHARACTER = ("1 2\n3  " + "一" * 32764 + "4").encode("utf-8")
+ROOT = os.path.dirname(os.path.dirname(os.path.dirname(os.path.abspath(__file__))))
+# A 20 x 20 matrix of fractions whose inverse takes about 55 KB of text.
+FRACTIONS_20X20 = os.path.join(ROOT, "tests/cases/fractions-20x20.txt")
+# Integers -9..9 whose 10 x 10 inverse is rows of fractions with 10-digit
+# denominators: a message box would wrap each row over several lines.
+INTEGERS_10X10 = """-8 -3 4 0 -1 -5 -8 1 1 2
+-5 3 3 5 7 3 8 -6 7 -1
+4 -2 0 4 -1 7 0 8 1 -9
+4 9 1 -9 3 9 -5 -8 1 5
+2 2 -1 6 -9 9 -8 -9 2 -1
+5 0 9 1 -4 2 -4 1 2 -1
+0 3 -6 -9 9 -5 0 7 -2 -1
+-2 1 -4 4 -6 -6 1 1 -2 5
+-4 -7 1 -3 9 5 -1 -2 -6 -8
+7 -3 1 9 -4 -1 1 -7 2 9"""
+SCREEN = (1024, 768)  # Xvfb's screen (tests/e2e/wine-env); without a task bar, all of it is the work area
 
 
 class Checks:
@@ -120,44 +137,89 @@ def dornikel_checks(c, work):
     screenshots(c, "dornikel", ["--text", "1004", "1/2 1/3 1/4\n1/3 1/4 1/5\n1/4 1/5 1/6"])
 
 
-def screenshots(c, program, args):
-    """PROGRAM-dialog.png with the texts typed and the choice made, and
-    PROGRAM-result.png with the result box over it."""
+def screenshots(c, program, args, name=None):
+    """NAME-dialog.png with the texts typed and the choice made, and
+    NAME-result.png with the result box over it; NAME is the program's."""
+    name = name or program
     shots = os.path.abspath(c.options.screenshots)
     os.makedirs(shots, exist_ok=True)
-    dialog_png = os.path.join(shots, f"{program}-dialog.png")
-    result_png = os.path.join(shots, f"{program}-result.png")
+    dialog_png = os.path.join(shots, f"{name}-dialog.png")
+    result_png = os.path.join(shots, f"{name}-result.png")
     for png in (dialog_png, result_png):
         if os.path.exists(png):
             os.remove(png)
     code, got, err = c.guidriver(
         program, args + ["--snap", "Z:" + dialog_png, "--snap-box", "Z:" + result_png, "--press", "1000"],
         snapshots=[dialog_png, result_png])
-    c.check(f"{program}: screenshots of the dialog with its input and of the result box",
+    c.check(f"{name}: screenshots of the dialog with its input and of the result box",
             code == 0 and got == c.matcalc(program, args + ["--press", "1000"]) and
             all(os.path.exists(p) and os.path.getsize(p) > 2000 for p in (dialog_png, result_png)),
             f"exit {code}, boxes {got}, stderr {err!r}")
 
 
-def nested_compute(c, program, first, second):
-    """The first result box (no owner) stays open; a second compute runs
-    inside its message loop and shows a box of its own; read again at the
-    end, the first box still shows its own text."""
+def box_only(box):
+    """A box as matcalc prints it, without guidriver's --window-facts."""
+    return {key: box[key] for key in ("owner", "caption", "text") if key in box}
+
+
+def nested_compute(c, program, first, second, window="message box"):
+    """The first result (no owner), in the kind of `window` given, stays
+    open; a second compute runs inside its message loop and shows a box of
+    its own; read again at the end, the first box still shows its own
+    text."""
     args = ["--keep-open"] + first + ["--press", "1000"] + second + ["--press", "1000", "--close-boxes"]
-    code, got, err = c.guidriver(program, args)
+    code, got, err = c.guidriver(program, args + ["--window-facts"])
     boxes = c.matcalc(program, first + ["--press", "1000"] + second + ["--press", "1000"])
-    c.check(f"{program}: a second compute while the first result box is open shows a second box, "
-            "and the first box's text stays as it was",
-            code == 0 and len(boxes) == 2 and boxes[0] != boxes[1] and got == boxes + boxes,
-            f"exit {code}, got {got}, expected {boxes + boxes}, stderr {err!r}")
+    kind = "result box" if window == "message box" else window
+    c.check(f"{program}: a second compute while the first {kind} is open shows a second box, "
+            f"and the first {kind}'s text stays as it was",
+            code == 0 and len(boxes) == 2 and boxes[0] != boxes[1] and [box_only(b) for b in got] == boxes + boxes and
+            got[0]["window"] == window, f"exit {code}, got {got}, expected {boxes + boxes}, stderr {err!r}")
+
+
+def result_window_checks(c, work):
+    """A 20 x 20 inverse is too large for a message box: it opens the result
+    window, read, copied with 复制 and closed with Escape by guidriver. The
+    clipboard holds the text as the window shows it, with CR LF line ends
+    (Windows' form of text on the clipboard), so it must equal the box's text
+    with each line feed as CR LF."""
+    copied = os.path.join(work, "copied.txt")
+    args = ["--check", "1007", "--text-file", "1004", FRACTIONS_20X20, "--press", "1000"]
+    code, got, err = c.guidriver("ravelle", args + ["--window-facts", "--copy-to", copied, "--close-with-escape"])
+    expected = c.matcalc("ravelle", args)
+    facts = got[0] if len(got) == 1 else {}
+    left, top, right, bottom = facts.get("rect", [0, 0, 0, 0])
+    detail = f"exit {code}, window {facts.get('window')}, rect {facts.get('rect')}, stderr {err!r}"
+    c.check("ravelle: a 20 x 20 inverse opens the result window, which lies inside the screen",
+            facts.get("window") == "result window" and 0 <= left < right <= SCREEN[0] and 0 <= top < bottom <= SCREEN[1],
+            detail)
+    c.check("ravelle: the result window holds the whole text of matcalc's box",
+            len(expected) == 1 and len(expected[0]["text"]) > 50000 and [box_only(b) for b in got] == expected, detail)
+    clipboard = b""
+    if os.path.exists(copied):
+        with open(copied, "rb") as f:
+            clipboard = f.read()
+    c.check("ravelle: 复制 puts exactly that text on the clipboard, with CR LF line ends",
+            len(expected) == 1 and clipboard == expected[0]["text"].replace("\n", "\r\n").encode("utf-8"),
+            f"{len(clipboard)} bytes copied")
+    c.check("ravelle: Escape closes the result window", code == 0, detail)
+
+    code, got, err = c.guidriver("ravelle", ["--check", "1007", "--text", "1004", "2 1\n1 1", "--press", "1000",
+                                             "--window-facts"])
+    c.check("ravelle: a 2 x 2 result is still a message box",
+            code == 0 and [box.get("window") for box in got] == ["message box"], f"exit {code}, boxes {got}")
 
 
 def ravelle_checks(c, work):
     nested_compute(c, "ravelle", ["--check", "1007", "--text", "1004", MATRIX], ["--text", "1004", "2 0\n0 4"])
+    nested_compute(c, "ravelle", ["--check", "1007", "--text-file", "1004", FRACTIONS_20X20],
+                   ["--text", "1004", "2 0\n0 4"], window="result window")
+    result_window_checks(c, work)
     c.expect("ravelle: no operation chosen is refused before anything is read", "ravelle",
              ["--text", "1004", MATRIX, "--press", "1000"],
              [{"owner": "dialog", "caption": "Error", "text": "请选择计算方式!"}])
     screenshots(c, "ravelle", ["--text", "1004", "0 1 2\n1 0 3\n4 -3 8", "--check", "1007"])
+    screenshots(c, "ravelle", ["--text", "1004", INTEGERS_10X10, "--check", "1007"], name="ravelle-10x10")
 
 
 def sontaby_checks(c, work):

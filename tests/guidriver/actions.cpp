@@ -91,6 +91,15 @@ Action action(const std::wstring& option, const std::vector<std::wstring>& opera
   throw UsageError("unknown option '" + narrow(option) + "'");
 }
 
+// The setting a flag option turns on, or null.
+bool* flag(Run& run, const std::wstring& word) {
+  if (word == L"--json") return &run.json;
+  if (word == L"--startup") return &run.startup;
+  if (word == L"--window-facts") return &run.windowFacts;
+  if (word == L"--close-with-escape") return &run.closeWithEscape;
+  return nullptr;
+}
+
 }  // namespace
 
 std::wstring editBoxText(const std::string& utf8Text) {
@@ -121,8 +130,11 @@ Run parseCommandLine(const std::vector<std::wstring>& args) {
   std::size_t i = 0;
   for (; i < args.size(); ++i) {
     const std::wstring& word = args[i];
-    if (word == L"--json" || word == L"--startup") {
-      (word == L"--json" ? run.json : run.startup) = true;
+    if (bool* const on = flag(run, word)) {
+      *on = true;
+    } else if (word == L"--copy-to") {
+      if (i + 1 >= args.size()) throw UsageError("missing operand of '--copy-to'");
+      run.copyTo = args[++i];
     } else if (run.exe.empty()) {
       run.exe = word;
     } else {
@@ -133,7 +145,11 @@ Run parseCommandLine(const std::vector<std::wstring>& args) {
       i += count;
     }
   }
-  if (run.exe.empty()) throw UsageError("usage: guidriver PROGRAM.exe ACTION... [--json] [--startup]");
+  if (run.exe.empty()) {
+    throw UsageError(
+        "usage: guidriver PROGRAM.exe ACTION... [--json] [--startup] [--window-facts] [--copy-to FILE] "
+        "[--close-with-escape]");
+  }
   return run;
 }
 

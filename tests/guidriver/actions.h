@@ -25,11 +25,15 @@ struct Run {
   std::wstring exe;
   std::vector<Action> actions;
   bool json = false;
-  bool startup = false;  // also print the start-up warning box
+  bool startup = false;      // also print the start-up warning box
+  bool windowFacts = false;  // with --json: each box's kind of window and rectangle
+  std::wstring copyTo;       // press 复制 in each result window; the clipboard's text goes here
+  bool closeWithEscape = false;  // close each box by the Escape key, not by IDOK
 };
 
-// Reads `PROGRAM.exe ACTION... [--json] [--startup]`; --text-file contents
-// (UTF-8, "-" for standard input) are read here.
+// Reads `PROGRAM.exe ACTION... [--json] [--startup] [--window-facts]
+// [--copy-to FILE] [--close-with-escape]`; --text-file contents (UTF-8, "-"
+// for standard input) are read here.
 Run parseCommandLine(const std::vector<std::wstring>& args);
 
 // UTF-8 to UTF-16 as matcalc takes a text: each byte that does not start a

@@ -15,10 +15,17 @@ std::string toUtf8(const std::wstring& text) {
   return out;
 }
 
-std::string formatBox(const Box& box, bool json) {
+std::string formatBox(const Box& box, bool json, bool windowFacts) {
   using matcalc::console::OutputForm;
-  return matcalc::console::formatBox(box.ownedByDialog, toUtf8(box.caption), toUtf8(box.text),
-                                     json ? OutputForm::Json : OutputForm::Plain);
+  std::string out = matcalc::console::formatBox(box.ownedByDialog, toUtf8(box.caption), toUtf8(box.text),
+                                                json ? OutputForm::Json : OutputForm::Plain);
+  if (json && windowFacts) {
+    const RECT& r = box.rect;
+    out.insert(out.size() - 2, std::string(",\"window\":\"") + (box.resultWindow ? "result window" : "message box") +
+                                   "\",\"rect\":[" + std::to_string(r.left) + "," + std::to_string(r.top) + "," +
+                                   std::to_string(r.right) + "," + std::to_string(r.bottom) + "]");
+  }
+  return out;
 }
 
 }  // namespace guidriver

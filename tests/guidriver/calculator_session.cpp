@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "result_window_ids.h"
 #include "window_search.h"
 
 namespace guidriver {
@@ -25,13 +26,13 @@ bool isPushButton(HWND control) {
 
 }  // namespace
 
-CalculatorSession::CalculatorSession(const std::wstring& exe) {
-  std::wstring commandLine = L"\"" + exe + L"\"";
+CalculatorSession::CalculatorSession(const Run& run) : copyTo_(run.copyTo), closeWithEscape_(run.closeWithEscape) {
+  std::wstring commandLine = L"\"" + run.exe + L"\"";
   STARTUPINFOW startup{};
   startup.cb = sizeof startup;
-  if (!CreateProcessW(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+  if (!CreateProcessW(run.exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
                       &process_)) {
-    throw DriverError("cannot start " + narrow(exe) + " (error " + std::to_string(GetLastError()) + ")");
+    throw DriverError("cannot start " + narrow(run.exe) + " (error " + std::to_string(GetLastError()) + ")");
   }
 }
 
@@ -149,6 +150,9 @@ std::vector<Box> CalculatorSession::settle() {
     // Topmost first: the newest box. Read them oldest first, close them
     // newest first, since an older box's loop runs only after a nested one.
     for (auto it = boxes.rbegin(); it != boxes.rend(); ++it) shown.push_back(readBox(*it));
+    if (!copyTo_.empty()) {
+      for (const HWND box : boxes) copyResult(box);
+    }
     if (!nextBoxSnapshot_.empty()) {
       snapshot(boxes.front(), nextBoxSnapshot_);
       nextBoxSnapshot_.clear();
@@ -169,12 +173,58 @@ std::vector<Box> CalculatorSession::settle() {
 }
 
 Box CalculatorSession::readBox(HWND box) {
-  return {GetWindow(box, GW_OWNER) == dialog_ && dialog_ != nullptr, windowText(box), messageBoxText(box)};
+  Box read{GetWindow(box, GW_OWNER) == dialog_ && dialog_ != nullptr, windowText(box), messageBoxText(box),
+           resultTextBox(box) != nullptr};
+  GetWindowRect(box, &read.rect);
+  return read;
 }
 
+// By IDOK, as 确定 or the OK button would; or by the Escape key, pressed
+// where the box has the keyboard focus (the box itself when it has not).
 void CalculatorSession::closeBox(HWND box) {
-  PostMessageW(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+  if (closeWithEscape_) {
+    GUITHREADINFO thread{};
+    thread.cbSize = sizeof thread;
+    GetGUIThreadInfo(GetWindowThreadProcessId(box, nullptr), &thread);
+    const HWND focus = thread.hwndFocus;
+    const HWND target = focus != nullptr && (focus == box || IsChild(box, focus)) ? focus : box;
+    PostMessageW(target, WM_KEYDOWN, VK_ESCAPE, 0x00010001);
+    PostMessageW(target, WM_KEYUP, VK_ESCAPE, 0xC0010001);
+  } else {
+    PostMessageW(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+  }
   waitUntil([&] { return !IsWindow(box); }, "a message box to close");
+}
+
+// Presses 复制 in a result window and writes the clipboard's text, as
+// UTF-8, to the --copy-to file. Message boxes have no 复制. The text is read
+// while the window owns the clipboard, as 复制 leaves it. Wine's clipboard
+// manager, when it starts, empties the clipboard to take in the X11
+// selection: when it did so after the click, 复制 is pressed again (three
+// times at most).
+void CalculatorSession::copyResult(HWND box) {
+  const HWND copy = GetDlgItem(box, MATCALC_RESULT_COPY);
+  if (copy == nullptr) return;
+  std::wstring copied;
+  bool owned = false;
+  for (int attempt = 0; !owned && attempt < 3; ++attempt) {
+    SendNotifyMessageW(copy, BM_CLICK, 0, 0);
+    if (!answers(box)) throw DriverError("the result window does not respond");  // after the click
+    // The manager may also hold the clipboard open a moment.
+    waitUntil([] { return OpenClipboard(nullptr) != FALSE; }, "the clipboard to open");
+    owned = GetClipboardOwner() == box;
+    const HANDLE data = owned ? GetClipboardData(CF_UNICODETEXT) : nullptr;
+    if (const auto* text = data != nullptr ? static_cast<const wchar_t*>(GlobalLock(data)) : nullptr) {
+      copied = text;
+      GlobalUnlock(data);
+    }
+    CloseClipboard();
+  }
+  const std::string utf8 = toUtf8(copied);
+  FILE* file = _wfopen(copyTo_.c_str(), L"wb");
+  if (file == nullptr) throw DriverError("cannot write " + narrow(copyTo_));
+  std::fwrite(utf8.data(), 1, utf8.size(), file);
+  std::fclose(file);
 }
 
 // Hands the screen to the test script: FILE.wait appears when `window` is

@@ -19,7 +19,8 @@ struct DriverError : std::runtime_error {
 
 class CalculatorSession {
  public:
-  explicit CalculatorSession(const std::wstring& exe);
+  // Starts run.exe; boxes are closed and copied as `run` says.
+  explicit CalculatorSession(const Run& run);
   ~CalculatorSession();
   CalculatorSession(const CalculatorSession&) = delete;
   CalculatorSession& operator=(const CalculatorSession&) = delete;
@@ -43,9 +44,12 @@ class CalculatorSession {
   std::vector<Box> settle();
   Box readBox(HWND box);
   void closeBox(HWND box);
+  void copyResult(HWND box);
   void snapshot(HWND window, const std::wstring& file);
   std::vector<Box> closeOpenBoxes();
 
+  const std::wstring copyTo_;
+  const bool closeWithEscape_;
   PROCESS_INFORMATION process_{};
   HWND dialog_ = nullptr;
   std::wstring nextBoxSnapshot_;

@@ -18,19 +18,19 @@ using namespace guidriver;
 
 namespace {
 
-void print(const std::vector<Box>& boxes, bool json) {
+void print(const std::vector<Box>& boxes, const Run& run) {
   for (const Box& box : boxes) {
-    const std::string text = formatBox(box, json);
+    const std::string text = formatBox(box, run.json, run.windowFacts);
     std::fwrite(text.data(), 1, text.size(), stdout);
   }
   std::fflush(stdout);
 }
 
 int drive(const Run& run) {
-  CalculatorSession session(run.exe);
+  CalculatorSession session(run);
   const Box warning = session.start();
-  if (run.startup) print({warning}, run.json);
-  for (const Action& action : run.actions) print(session.apply(action), run.json);
+  if (run.startup) print({warning}, run);
+  for (const Action& action : run.actions) print(session.apply(action), run);
   const DWORD code = session.close();
   if (code != 0) {
     std::fprintf(stderr, "guidriver: the calculator ended with exit code %lu\n", code);

@@ -1,5 +1,7 @@
 #include "window_search.h"
 
+#include "result_window_ids.h"
+
 namespace guidriver {
 namespace {
 
@@ -56,7 +58,22 @@ std::wstring windowText(HWND window) {
   return text;
 }
 
+HWND resultTextBox(HWND box) {
+  const HWND rows = GetDlgItem(box, MATCALC_RESULT_ROWS);
+  return rows != nullptr ? rows : GetDlgItem(box, MATCALC_RESULT_WRAPPED);
+}
+
 std::wstring messageBoxText(HWND box) {
+  if (const HWND result = resultTextBox(box)) {
+    // The text box holds each line feed of the text as CR LF.
+    const std::wstring text = windowText(result);
+    std::wstring out;
+    out.reserve(text.size());
+    for (std::size_t i = 0; i < text.size(); ++i) {
+      if (!(text[i] == L'\r' && i + 1 < text.size() && text[i + 1] == L'\n')) out += text[i];
+    }
+    return out;
+  }
   std::vector<HWND> statics;
   EnumChildWindows(box, collectStatic, reinterpret_cast<LPARAM>(&statics));
   return statics.empty() ? std::wstring() : windowText(statics.front());

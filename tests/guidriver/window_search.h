@@ -22,8 +22,14 @@ bool answers(HWND window);
 // processes.
 std::wstring windowText(HWND window);
 
+// The text box of a calculator's result window, or null when `box` is a
+// message box.
+HWND resultTextBox(HWND box);
+
 // The text of a message box: that of its first static control that is not
-// an icon. (The text control's identifier differs between Windows versions.)
+// an icon (the text control's identifier differs between Windows versions).
+// Of a result window: that of its text box, each CR LF back to a line feed,
+// which is exactly the text a message box would have shown.
 std::wstring messageBoxText(HWND box);
 
 }  // namespace guidriver

@@ -1,0 +1,23 @@
+#pragma once
+// Whether a message box can show a text on the screen: measured in the
+// message box's font against the work area of the monitor it opens on.
+#include <windows.h>
+
+#include <string>
+
+namespace matcalc {
+
+// The work area (the monitor less the task bar) of the monitor on which a
+// box owned by `owner` opens; without owner, the active window's, as a
+// message box does.
+RECT boxWorkArea(HWND owner);
+
+// The font of message boxes, from the system's non-client metrics. The
+// caller deletes it.
+HFONT createMessageFont();
+
+// Whether a message box showing `text` (line feeds as line breaks) lies
+// within `workArea`.
+bool fitsMessageBox(const std::wstring& text, const RECT& workArea);
+
+}  // namespace matcalc

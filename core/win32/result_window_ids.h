@@ -1,0 +1,13 @@
+#pragma once
+// The result window's resource and control identifiers, shared by its
+// template (calculator_common.rc), its dialog procedure and the test driver.
+// None is used by a calculator's own dialog (101, controls 1000 to 1011).
+
+#define MATCALC_RESULT_WINDOW 110
+// The text box for a text of several lines: one line of the text a line of
+// the box, scrolled sideways.
+#define MATCALC_RESULT_ROWS 1101
+// The text box for a text of one line (such as one long number): wrapped.
+#define MATCALC_RESULT_WRAPPED 1102
+// 复制: the whole text onto the clipboard. 确定 is IDOK.
+#define MATCALC_RESULT_COPY 1103
