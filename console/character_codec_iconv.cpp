@@ -1,6 +1,6 @@
-#include <iconv.h>
-
 #include "character_codec.h"
+
+#include <iconv.h>
 
 namespace matcalc::console {
 namespace {

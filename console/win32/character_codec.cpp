@@ -3,9 +3,9 @@
 // system's ANSI code page, so that matcalc.exe types and reads what the
 // calculators' windows hold on a Simplified Chinese Windows, whatever the
 // system it runs on.
-#include <windows.h>
-
 #include "character_codec.h"
+
+#include <windows.h>
 
 namespace matcalc::console {
 namespace {
