@@ -1,13 +1,17 @@
 // The compute commands on 20 x 20 inputs whose terms leave 32 bits (the
-// kinds of bench_support.h), side by side with FLINT's fmpq_mat on the same
-// matrices. scripts/bench turns these into the README's table of wide inputs.
+// kinds of bench_support.h), side by side with FLINT on the same matrices:
+// fmpq_mat's determinant, inverse, product and reduced row echelon form, and
+// for Quendrel also the matrix it shows, computed and written with fmpz and
+// fmpq. scripts/bench turns these into the README's table of wide inputs.
 #include <flint/fmpq.h>
 
 #include "bench_support.h"
 #include "dornikel.h"
 #include "flint_reference.h"
+#include "flint_shown_matrix.h"
 #include "quendrel.h"
 #include "ravelle.h"
+#include "recording_window.h"
 #include "sontaby.h"
 
 namespace matcalc::bench {
@@ -51,6 +55,34 @@ void BM_Flint_Quendrel(benchmark::State& state) {
   for (auto _ : state) benchmark::DoNotOptimize(fmpq_mat_rref(echelon.get(), a.get()));
 }
 
+// The matrix rows of Quendrel's result box for the text: all up to the
+// empty line before the rank.
+std::string quendrelShownRows(const std::string& utf8) {
+  RecordingWindow dialog;
+  dialog.setText(kMatrixBox, console::editBoxText(utf8));
+  dialog.setChecked(kQuendrelRankButton, true);
+  kQuendrelInfo.makeHandler()->onCommand(dialog, kComputeButton);
+  if (dialog.messages().size() != 1) return {};
+  const std::string& text = dialog.messages()[0].text;
+  return text.substr(0, text.find("\n\n") + 1);
+}
+
+// FLINT computing and writing the matrix that Quendrel shows, once checked
+// against Quendrel's own box on the same text.
+void BM_FlintShown_Quendrel(benchmark::State& state) {
+  const std::string text = randomMatrix(kindOf(state), 1);
+  FlintShownMatrix reference(text);
+  std::string shown;
+  if (!reference.write(shown) || shown != quendrelShownRows(text)) {
+    state.SkipWithError("FLINT's shown matrix differs from Quendrel's");
+    return;
+  }
+  for (auto _ : state) {
+    shown.clear();
+    reference.write(shown);
+  }
+}
+
 void BM_Flint_Sontaby(benchmark::State& state) {
   FlintMatrix a(randomMatrix(kindOf(state), 1)), b(randomMatrix(kindOf(state), 2)), c("");
   for (auto _ : state) fmpq_mat_mul(c.get(), a.get(), b.get());
@@ -81,6 +113,7 @@ BENCHMARK(BM_Wide_Dornikel)->DenseRange(0, kKinds - 1)->Unit(benchmark::kMillise
 BENCHMARK(BM_Flint_Dornikel)->DenseRange(0, kKinds - 1)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Wide_Quendrel)->DenseRange(0, kKinds - 1)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Flint_Quendrel)->DenseRange(0, kKinds - 1)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_FlintShown_Quendrel)->DenseRange(0, kKinds - 1)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Wide_Sontaby)->DenseRange(0, kKinds - 1)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Flint_Sontaby)->DenseRange(0, kKinds - 1)->Unit(benchmark::kMillisecond);
 // Ravelle also on 6 x 6 integers: {kind, side}, side 0 for 20.

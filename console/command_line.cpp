@@ -7,6 +7,7 @@
 
 #include "encoding.h"
 #include "input_text.h"
+#include "open_file.h"
 #include "programs.h"
 
 namespace matcalc::console {
@@ -30,7 +31,7 @@ UsageError cannotRead(const std::string& path, int error) {
 // Reads a file ("-" for standard input) up to kMaxFileBytes. A path that
 // cannot be opened or read, such as a directory, is a usage error.
 std::string readFile(const std::string& path) {
-  std::FILE* file = path == "-" ? stdin : std::fopen(path.c_str(), "rb");
+  std::FILE* file = path == "-" ? stdin : openForReading(path);
   if (file == nullptr) throw cannotRead(path, errno);
   std::string content;
   char chunk[16384];

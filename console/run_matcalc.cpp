@@ -16,19 +16,20 @@ void checkRadio(RecordingWindow& dialog, const ProgramInfo& program, int id) {
 
 }  // namespace
 
-int runMatcalc(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+int runMatcalc(const std::vector<std::string>& args, const Printer& out, const Printer& err) {
   Invocation run;
   try {
     run = parseCommandLine(args);
   } catch (const UsageError& e) {
-    err << "matcalc: " << e.what() << "\nmatcalc: 'matcalc --help' shows every form with an example\n";
+    err("matcalc: " + std::string(e.what()) + "\nmatcalc: 'matcalc --help' shows every form with an example\n");
     return 2;
   }
 
+  bool written = true;
   if (run.request == Invocation::Request::Help) {
-    out << kUsage;
+    written = out(kUsage);
   } else if (run.request == Invocation::Request::Version) {
-    out << "matcalc " MATCALC_VERSION "\n";
+    written = out("matcalc " MATCALC_VERSION "\n");
   } else {
     const OutputForm form = run.json ? OutputForm::Json : run.textOnly ? OutputForm::TextOnly : OutputForm::Plain;
     RecordingWindow dialog;
@@ -39,14 +40,13 @@ int runMatcalc(const std::vector<std::string>& args, std::ostream& out, std::ost
         case Action::Kind::Check: checkRadio(dialog, *run.program, action.id); break;
         case Action::Kind::Press:
           handler->onCommand(dialog, action.id);
-          for (const MessageRecord& box : dialog.messages()) out << formatMessage(box, form);
+          for (const MessageRecord& box : dialog.messages()) written = out(formatMessage(box, form)) && written;
           dialog.clearMessages();
           break;
       }
     }
   }
-  out.flush();
-  return out ? 0 : 1;
+  return written ? 0 : 1;
 }
 
 }  // namespace matcalc::console

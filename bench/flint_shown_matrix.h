@@ -1,0 +1,158 @@
+#pragma once
+// FLINT computing and writing the matrix that Quendrel shows, as the fair
+// reference for Quendrel's compute command: forward Gaussian elimination
+// without row exchanges, pivot [k][k] for k = 1 ... n - 1, each row below
+// made zero in column k by subtracting a multiple of row k, and every cell
+// written as its text "n ", "n/d " or "0 ", one line a row. Benchmarks only.
+//
+// The elimination runs fraction-free on integers (FLINT's fmpz): each row is
+// scaled by the least common multiple of its denominators, then Bareiss's
+// elimination divides each new entry exactly by the previous pivot. Row i of
+// the stepwise elimination is the same row of the fraction-free one divided
+// by the pivot that cleared it last and by the row's scale, so each shown cell
+// costs one reduction to lowest terms (fmpq_canonicalise). Row 1 is shown as
+// typed, reduced only where its numerator is positive, as Quendrel's final
+// pass does. A zero pivot, which Quendrel repairs by adding a row below, is
+// not handled: write() then returns false.
+#include <flint/fmpq.h>
+#include <flint/fmpz.h>
+#include <flint/fmpz_mat.h>
+#include <flint/fmpz_vec.h>
+
+#include <cstring>
+#include <sstream>
+#include <string>
+
+namespace matcalc::bench {
+
+class FlintShownMatrix {
+ public:
+  // A square matrix text of elements "a" or "a/b", one row a line.
+  explicit FlintShownMatrix(const std::string& text, int n = 20) : n_(n) {
+    fmpz_mat_init(typedNum_, n, n);
+    fmpz_mat_init(typedDen_, n, n);
+    fmpz_mat_init(work_, n, n);
+    scales_ = _fmpz_vec_init(n);
+    fmpz_init(pivot_);
+    fmpq_init(cell_);
+    std::istringstream in(text);
+    std::string element;
+    for (slong i = 0; i < n * n && in >> element; ++i) {
+      const std::size_t slash = element.find('/');
+      fmpz_set_str(fmpz_mat_entry(typedNum_, i / n, i % n), element.substr(0, slash).c_str(), 10);
+      fmpz_set_str(fmpz_mat_entry(typedDen_, i / n, i % n),
+                   slash == std::string::npos ? "1" : element.substr(slash + 1).c_str(), 10);
+    }
+  }
+  FlintShownMatrix(const FlintShownMatrix&) = delete;
+  FlintShownMatrix& operator=(const FlintShownMatrix&) = delete;
+  ~FlintShownMatrix() {
+    fmpq_clear(cell_);
+    fmpz_clear(pivot_);
+    _fmpz_vec_clear(scales_, n_);
+    fmpz_mat_clear(work_);
+    fmpz_mat_clear(typedDen_);
+    fmpz_mat_clear(typedNum_);
+  }
+
+  // Appends the shown matrix's text to `out`; false, with nothing appended,
+  // when a pivot is 0.
+  bool write(std::string& out) {
+    for (slong i = 0; i < n_; ++i) scaleRowToIntegers(i);
+    if (!eliminate()) return false;
+    writeTypedRow(out);
+    for (slong i = 1; i < n_; ++i) {
+      fmpz* divisor = scales_ + i;  // the row's scale times the pivot that cleared the row last
+      fmpz_mul(divisor, divisor, fmpz_mat_entry(work_, i - 1, i - 1));
+      for (slong c = 0; c < i; ++c) out += "0 ";
+      for (slong c = i; c < n_; ++c) {
+        fmpz_set(fmpq_numref(cell_), fmpz_mat_entry(work_, i, c));
+        fmpz_set(fmpq_denref(cell_), divisor);
+        fmpq_canonicalise(cell_);
+        appendCell(out, fmpq_numref(cell_), fmpq_denref(cell_));
+      }
+      out += '\n';
+    }
+    return true;
+  }
+
+ private:
+  // Row i of the working matrix: row i of the typed matrix times its scale,
+  // the least common multiple of its denominators.
+  void scaleRowToIntegers(slong i) {
+    fmpz* scale = scales_ + i;
+    fmpz_one(scale);
+    for (slong c = 0; c < n_; ++c) fmpz_lcm(scale, scale, fmpz_mat_entry(typedDen_, i, c));
+    for (slong c = 0; c < n_; ++c) {
+      fmpz* entry = fmpz_mat_entry(work_, i, c);
+      fmpz_divexact(entry, scale, fmpz_mat_entry(typedDen_, i, c));
+      fmpz_mul(entry, entry, fmpz_mat_entry(typedNum_, i, c));
+    }
+  }
+
+  // Bareiss's elimination in place, without row exchanges; the columns left
+  // of each pivot are not written, since the shown cells there are 0.
+  bool eliminate() {
+    fmpz_one(pivot_);  // the previous pivot
+    for (slong k = 0; k + 1 < n_; ++k) {
+      const fmpz* p = fmpz_mat_entry(work_, k, k);
+      if (fmpz_is_zero(p)) return false;
+      for (slong i = k + 1; i < n_; ++i) {
+        const fmpz* factor = fmpz_mat_entry(work_, i, k);
+        for (slong c = k + 1; c < n_; ++c) {
+          fmpz* entry = fmpz_mat_entry(work_, i, c);
+          fmpz_mul(entry, entry, p);
+          fmpz_submul(entry, factor, fmpz_mat_entry(work_, k, c));
+          fmpz_divexact(entry, entry, pivot_);
+        }
+      }
+      fmpz_set(pivot_, p);
+    }
+    return true;
+  }
+
+  // Row 1, which no step changes: with its sign on the numerator, a cell is
+  // reduced only when its numerator is positive.
+  void writeTypedRow(std::string& out) {
+    for (slong c = 0; c < n_; ++c) {
+      fmpz_set(fmpq_numref(cell_), fmpz_mat_entry(typedNum_, 0, c));
+      fmpz_set(fmpq_denref(cell_), fmpz_mat_entry(typedDen_, 0, c));
+      if (fmpz_sgn(fmpq_denref(cell_)) < 0) {
+        fmpz_neg(fmpq_numref(cell_), fmpq_numref(cell_));
+        fmpz_neg(fmpq_denref(cell_), fmpq_denref(cell_));
+      }
+      if (fmpz_sgn(fmpq_numref(cell_)) > 0) fmpq_canonicalise(cell_);
+      appendCell(out, fmpq_numref(cell_), fmpq_denref(cell_));
+    }
+    out += '\n';
+  }
+
+  static void appendCell(std::string& out, const fmpz_t num, const fmpz_t den) {
+    if (fmpz_is_zero(num)) {
+      out += "0 ";
+      return;
+    }
+    appendDecimal(out, num);
+    if (!fmpz_is_one(den)) {
+      out += '/';
+      appendDecimal(out, den);
+    }
+    out += ' ';
+  }
+
+  static void appendDecimal(std::string& out, const fmpz_t value) {
+    const std::size_t at = out.size();
+    out.resize(at + fmpz_sizeinbase(value, 10) + 2);  // a sign and the terminating zero
+    fmpz_get_str(out.data() + at, 10, value);
+    out.resize(at + std::strlen(out.data() + at));
+  }
+
+  slong n_;
+  fmpz_mat_t typedNum_, typedDen_;  // the terms as typed
+  fmpz_mat_t work_;                  // the fraction-free elimination
+  fmpz* scales_;                     // each row's scale
+  fmpz_t pivot_;
+  fmpq_t cell_;
+};
+
+}  // namespace matcalc::bench
