@@ -8,7 +8,7 @@
 #include <cstdio>
 
 #include "run_matcalc.h"
-#include "wide_text.h"
+#include "utf8_text.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 // spell every name: the UTF-8 name is opened as UTF-16.
 #include "open_file.h"
 
-#include "wide_text.h"
+#include "utf8_text.h"
 
 namespace matcalc::console {
 

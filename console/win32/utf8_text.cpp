@@ -1,4 +1,4 @@
-#include "wide_text.h"
+#include "utf8_text.h"
 
 #include <windows.h>
 
