@@ -5,6 +5,7 @@
 
 #include "message_box_fit.h"
 #include "result_window_ids.h"
+#include "text_view.h"
 
 namespace matcalc {
 namespace {
@@ -158,16 +159,14 @@ void initResultWindow(HWND window, ResultWindow& shown) {
   const HWND box = textBox(window);
   SendMessageW(box, WM_SETFONT, reinterpret_cast<WPARAM>(shown.font), FALSE);
   place(window, shown);  // first, so that the text box lays out its text once
-  // Room for the whole text, megabytes of it: an edit control's own
-  // limit is some thirty thousand characters.
-  SendMessageW(box, EM_SETLIMITTEXT, shown.text.size(), 0);
   SetWindowTextW(box, shown.text.c_str());
   SetFocus(box);
 }
 
 // The result window's dialog procedure. 确定 (IDOK) is the default button,
-// so Enter closes the window; Escape arrives as IDCANCEL, or from the text
-// box as WM_CLOSE, and closes it too.
+// so Enter closes the window; Escape arrives as IDCANCEL (the text box
+// leaves it to the dialog) and the caption's close button as WM_CLOSE, and
+// both close it too.
 INT_PTR CALLBACK resultWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   auto* shown = reinterpret_cast<ResultWindow*>(GetWindowLongPtrW(window, DWLP_USER));
   switch (message) {
@@ -205,6 +204,7 @@ INT_PTR CALLBACK resultWindowProc(HWND window, UINT message, WPARAM wParam, LPAR
 
 void showResultWindow(HWND owner, const std::wstring& text, const std::wstring& caption, const RECT& workArea) {
   ResultWindow shown{withCrLf(text), caption, workArea, text.find(L'\n') != std::wstring::npos, createMessageFont()};
+  registerTextView(GetModuleHandleW(nullptr));
   DialogBoxParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(MATCALC_RESULT_WINDOW), owner, resultWindowProc,
                   reinterpret_cast<LPARAM>(&shown));
   DeleteObject(shown.font);

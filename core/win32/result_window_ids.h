@@ -9,5 +9,9 @@
 #define MATCALC_RESULT_ROWS 1101
 // The text box for a text of one line (such as one long number): wrapped.
 #define MATCALC_RESULT_WRAPPED 1102
+// The text boxes' window class, a read-only text view (text_view.h), and its
+// style that wraps lines at the view's width.
+#define MATCALC_TEXT_VIEW "MatcalcTextView"
+#define MATCALC_TEXT_VIEW_WRAP 0x0001
 // 复制: the whole text onto the clipboard. 确定 is IDOK.
 #define MATCALC_RESULT_COPY 1103

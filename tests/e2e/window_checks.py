@@ -11,6 +11,7 @@ Usage: window_checks.py --guidriver EXE --exe-dir DIR --matcalc PATH --screensho
 import argparse
 import json
 import os
+import random
 import subprocess
 import sys
 import tempfile
@@ -210,11 +211,40 @@ def result_window_checks(c, work):
             code == 0 and [box.get("window") for box in got] == ["message box"], f"exit {code}, boxes {got}")
 
 
+def ten_digit_fractions():
+    """A 20 x 20 matrix of fractions with 10-digit terms, the same on every
+    run, whose inverse is some 2.5 MB of text: 20 lines of some 130,000
+    characters."""
+    rng = random.Random(20)
+    return "\n".join(" ".join(f"{rng.randrange(-2147483647, 2147483648)}/{rng.randrange(1000000000, 2147483648)}"
+                              for _ in range(20)) for _ in range(20))
+
+
+def long_lines_check(c, work):
+    """Lines of that length once took the result window minutes to lay out
+    and paint, while the program did not respond: guidriver, which waits at
+    most its step timeout for each window, then gave up."""
+    path = os.path.join(work, "ten-digit-fractions.txt")
+    with open(path, "w") as f:
+        f.write(ten_digit_fractions())
+    args = ["--check", "1007", "--text-file", "1004", path, "--press", "1000"]
+    code, got, err = c.guidriver("ravelle", args + ["--window-facts"])
+    expected = c.matcalc("ravelle", args)
+    size = len(expected[0]["text"]) if len(expected) == 1 else 0
+    c.check("ravelle: the 2.5 MB inverse of 10-digit fractions shows in the result window within guidriver's step "
+            "timeout, and it holds matcalc's text",
+            code == 0 and size > 2000000 and [box.get("window") for box in got] == ["result window"] and
+            [box_only(box) for box in got] == expected,
+            f"exit {code}, {size} characters from matcalc, windows {[box.get('window') for box in got]}, "
+            f"texts of {[len(box['text']) for box in got]} characters, stderr {err!r}")
+
+
 def ravelle_checks(c, work):
     nested_compute(c, "ravelle", ["--check", "1007", "--text", "1004", MATRIX], ["--text", "1004", "2 0\n0 4"])
     nested_compute(c, "ravelle", ["--check", "1007", "--text-file", "1004", FRACTIONS_20X20],
                    ["--text", "1004", "2 0\n0 4"], window="result window")
     result_window_checks(c, work)
+    long_lines_check(c, work)
     c.expect("ravelle: no operation chosen is refused before anything is read", "ravelle",
              ["--text", "1004", MATRIX, "--press", "1000"],
              [{"owner": "dialog", "caption": "Error", "text": "请选择计算方式!"}])
