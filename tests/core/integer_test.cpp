@@ -6,10 +6,10 @@
 
 #include <gtest/gtest.h>
 
-#include <random>
 #include <string>
 
 #include "decimal_text.h"
+#include "random_input.h"
 
 namespace matcalc {
 namespace {
@@ -39,18 +39,6 @@ void expectValue(const Integer& got, I128 want, const std::string& what) {
   }
 }
 
-std::int64_t randomTerm(std::mt19937_64& rng) {
-  const std::int64_t edges[] = {0, 1, -1, 2, INT64_MAX, INT64_MIN, INT64_MIN + 1, INT32_MAX, INT32_MIN,
-                                std::int64_t{1} << 62, -(std::int64_t{1} << 62), 3037000499, -3037000500};
-  switch (rng() % 5) {
-    case 0: return static_cast<std::int64_t>(rng() % 7) - 3;
-    case 1: return static_cast<std::int32_t>(rng());
-    case 2: return edges[rng() % std::size(edges)];
-    case 3: return std::int64_t{static_cast<std::int32_t>(rng())} * static_cast<std::int32_t>(rng() >> 1);
-    default: return static_cast<std::int64_t>(rng() >> (1 + rng() % 40)) * (rng() % 2 == 0 ? 1 : -1);
-  }
-}
-
 I128 gcd(I128 a, I128 b) {
   if (a < 0) a = -a;
   if (b < 0) b = -b;
@@ -63,9 +51,9 @@ I128 gcd(I128 a, I128 b) {
 }
 
 TEST(Integer, ArithmeticMatchesNativeAcrossThe64BitBoundary) {
-  std::mt19937_64 rng(7);
-  for (int i = 0; i < 20000; ++i) {
-    const std::int64_t a = randomTerm(rng), b = randomTerm(rng), c = randomTerm(rng), d = randomTerm(rng);
+  testing::RandomInput in(7);
+  for (int i = 0; i < testing::iterations(5000); ++i) {
+    const std::int64_t a = in.term(64), b = in.term(64), c = in.term(64), d = in.term(64);
     const std::string what = std::to_string(a) + ' ' + std::to_string(b) + ' ' + std::to_string(c) + ' ' +
                              std::to_string(d);
     expectValue(Integer(a) + Integer(b), I128{a} + b, what);
@@ -85,9 +73,9 @@ TEST(Integer, ArithmeticMatchesNativeAcrossThe64BitBoundary) {
 }
 
 TEST(Integer, CommonDivisorLeavesLowestTerms) {
-  std::mt19937_64 rng(11);
-  for (int i = 0; i < 20000; ++i) {
-    const std::int64_t a = randomTerm(rng), b = randomTerm(rng), f = randomTerm(rng), g = randomTerm(rng);
+  testing::RandomInput in(11);
+  for (int i = 0; i < testing::iterations(5000); ++i) {
+    const std::int64_t a = in.term(64), b = in.term(64), f = in.term(64), g = in.term(64);
     const I128 x = I128{a} * f, y = I128{b} * g;
     const Integer ex = Integer(a) * Integer(f), ey = Integer(b) * Integer(g);
     const std::string what = std::to_string(a) + '*' + std::to_string(f) + ", " + std::to_string(b) + '*' +

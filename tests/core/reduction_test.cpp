@@ -2,12 +2,12 @@
 // up to the bound term gives, in both sign rules.
 #include <gtest/gtest.h>
 
-#include <random>
 #include <string>
 
 #include "arithmetic.h"
 #include "decimal_text.h"
 #include "fraction.h"
+#include "random_input.h"
 
 namespace matcalc {
 namespace {
@@ -89,10 +89,9 @@ TEST(Reduction, MostNegativeBoundIsReducedExactly) {
 }
 
 TEST(Reduction, AgreesWithTrialDivisionOnRandomFractions) {
-  std::mt19937 rng(3);
-  for (int i = 0; i < 50000; ++i) {
-    const std::int64_t num = static_cast<std::int64_t>(rng() % 4001) - 2000;
-    const std::int64_t den = static_cast<std::int64_t>(rng() % 4001) - 2000;
+  testing::RandomInput in(3);
+  for (int i = 0; i < testing::iterations(10000); ++i) {
+    const std::int64_t num = in.between(-2000, 2000), den = in.between(-2000, 2000);
     for (const Bound bound : {N, D}) {
       for (const BoundSign sign : {Aside, Kept}) {
         const Fraction want = trialReduce(num, den, bound, sign), got = reduced({num, den}, bound, sign);
@@ -106,14 +105,13 @@ TEST(Reduction, AgreesWithTrialDivisionOnRandomFractions) {
 }
 
 // The sum (a*d + c*b)/(b*d) against native 128-bit arithmetic, on both sides
-// of 2^31 and 2^63, where native 64-bit products stop.
+// of 2^31 and 2^63, where native 64-bit products stop: terms of up to 63
+// bits, so that the sum fits in 128.
 TEST(FractionSum, ExactOnBothSidesOfThe64BitEvaluation) {
-  std::mt19937_64 rng(9);
-  const std::int64_t edges[] = {0, 1, -1, 2147483647, -2147483647, 2147483648LL, -2147483648LL, 4611686018427387904LL,
-                                -4611686018427387904LL};
-  for (int i = 0; i < 20000; ++i) {
+  testing::RandomInput in(9);
+  for (int i = 0; i < testing::iterations(5000); ++i) {
     std::int64_t v[4];
-    for (std::int64_t& x : v) x = rng() % 2 == 0 ? edges[rng() % std::size(edges)] : static_cast<std::int32_t>(rng());
+    for (std::int64_t& x : v) x = in.term(63);
     const Fraction s = sum(Integer(v[0]), Integer(v[1]), Integer(v[2]), Integer(v[3]));
     const __int128 num = static_cast<__int128>(v[0]) * v[3] + static_cast<__int128>(v[2]) * v[1];
     const __int128 den = static_cast<__int128>(v[1]) * v[3];

@@ -1,7 +1,7 @@
 // Sontaby's command handler: the listed operations, the refusals
 // and their order, the range and size errors of either box, the order in
 // which the window is consulted, and a compute nested in an open result box.
-// The randomized comparison with exact rationals is in sontaby_property_test.
+// The randomized comparison with exact rationals is in the cross-checks.
 #include "sontaby.h"
 
 #include <gtest/gtest.h>

@@ -5,7 +5,6 @@
 
 #include <algorithm>
 #include <cstdint>
-#include <random>
 #include <string>
 #include <vector>
 
@@ -13,12 +12,6 @@ namespace matcalc::testing {
 
 using Rational = mpq_class;
 using RationalMatrix = std::vector<std::vector<Rational>>;
-
-inline Rational fraction(std::int64_t num, std::int64_t den) {
-  Rational q(mpz_class(std::to_string(num)), mpz_class(std::to_string(den)));
-  q.canonicalize();
-  return q;
-}
 
 inline bool fitsInt32(const mpz_class& z) { return z >= INT32_MIN && z <= INT32_MAX; }
 
@@ -71,20 +64,6 @@ inline RationalMatrix multiply(const RationalMatrix& a, const RationalMatrix& b)
   return out;
 }
 
-// The text a user types for a matrix: rows on lines, elements as n or n/d.
-inline std::string matrixText(const std::vector<std::vector<std::pair<std::int64_t, std::int64_t>>>& rows) {
-  std::string text;
-  for (std::size_t r = 0; r < rows.size(); ++r) {
-    if (r > 0) text += '\n';
-    for (std::size_t c = 0; c < rows[r].size(); ++c) {
-      if (c > 0) text += ' ';
-      text += std::to_string(rows[r][c].first);
-      if (rows[r][c].second != 1) text += '/' + std::to_string(rows[r][c].second);
-    }
-  }
-  return text;
-}
-
 // The same text with a zero denominator stored outside the matrix it stands
 // for: " / " at the end of the first line stores 0/0 in the column after the
 // last, which neither the column count nor a square matrix looks at. Such a
@@ -95,17 +74,6 @@ inline std::string withZeroDenominator(const std::string& text) {
   return out;
 }
 
-// A random element: small integers, small fractions or 32-bit-sized terms.
-inline std::pair<std::int64_t, std::int64_t> randomElement(std::mt19937& rng) {
-  switch (rng() % 5) {
-    case 0: return {static_cast<std::int64_t>(rng() % 21) - 10, 1};
-    case 1: return {static_cast<std::int64_t>(rng() % 19) - 9, 1 + static_cast<std::int64_t>(rng() % 9)};
-    case 2: return {0, 1};
-    case 3: return {static_cast<std::int32_t>(rng()), 1};
-    default: return {static_cast<std::int64_t>(rng() % 2001) - 1000, 1 + static_cast<std::int64_t>(rng() % 1000)};
-  }
-}
-
 // The cell text the programs write for a value in lowest terms with a
 // positive denominator: "0 ", "n " or "n/d ".
 inline std::string cellText(const Rational& q) {
@@ -114,26 +82,49 @@ inline std::string cellText(const Rational& q) {
   return q.get_num().get_str() + "/" + q.get_den().get_str() + " ";
 }
 
-// The adjugate by its definition: entry (r, c) is (-1)^(r+c) times the
-// determinant of the matrix without row c and column r.
-inline RationalMatrix adjugate(const RationalMatrix& m) {
-  const std::size_t n = m.size();
-  RationalMatrix adj(n, std::vector<Rational>(n));
-  for (std::size_t r = 0; r < n; ++r) {
-    for (std::size_t c = 0; c < n; ++c) {
-      RationalMatrix minor;
-      for (std::size_t i = 0; i < n; ++i) {
-        if (i == c) continue;
-        minor.emplace_back();
-        for (std::size_t j = 0; j < n; ++j) {
-          if (j != r) minor.back().push_back(m[i][j]);
-        }
-      }
-      adj[r][c] = determinant(minor);
-      if ((r + c) % 2 != 0) adj[r][c] = -adj[r][c];
+// The adjugate, singular or not, by the Faddeev-LeVerrier recurrence:
+// M_1 = I, M_k = A M_(k-1) - tr(A M_(k-1)) / (k - 1) I, adj(A) = (-1)^(n+1) M_n.
+inline RationalMatrix adjugate(const RationalMatrix& a) {
+  const std::size_t n = a.size();
+  RationalMatrix m(n, std::vector<Rational>(n));
+  for (std::size_t i = 0; i < n; ++i) m[i][i] = 1;
+  for (std::size_t k = 2; k <= n; ++k) {
+    m = multiply(a, m);
+    Rational trace = 0;
+    for (std::size_t i = 0; i < n; ++i) trace += m[i][i];
+    trace /= static_cast<unsigned long>(k - 1);
+    for (std::size_t i = 0; i < n; ++i) m[i][i] -= trace;
+  }
+  if (n % 2 == 0) {
+    for (auto& row : m) {
+      for (Rational& q : row) q = -q;
     }
   }
-  return adj;
+  return m;
+}
+
+// Forward elimination as Quendrel shows it: pivot [k][k]; a zero pivot gets
+// the first row below with a nonzero cell in its column added once; rows are
+// never exchanged. A pivot column beyond the last column changes nothing.
+// Counts the repairs.
+inline RationalMatrix shownElimination(RationalMatrix a, int& repairs) {
+  const std::size_t n = a.size(), m = n == 0 ? 0 : a[0].size();
+  for (std::size_t k = 0; k + 1 < n && k < m; ++k) {
+    if (a[k][k] == 0) {
+      for (std::size_t p = k + 1; p < n; ++p) {
+        if (a[p][k] == 0) continue;
+        for (std::size_t c = 0; c < m; ++c) a[k][c] += a[p][c];
+        ++repairs;
+        break;
+      }
+    }
+    if (a[k][k] == 0) continue;
+    for (std::size_t i = k + 1; i < n; ++i) {
+      const Rational f = a[i][k] / a[k][k];
+      for (std::size_t c = 0; c < m; ++c) a[i][c] -= f * a[k][c];
+    }
+  }
+  return a;
 }
 
 // The result text of a matrix in lowest terms: each row's cell texts, then a

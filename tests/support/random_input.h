@@ -1,0 +1,278 @@
+#pragma once
+// The one seeded random-input generator of every randomized test, and the
+// multiplier of their loops.
+//
+// A randomized test runs iterations(n) draws: n times the environment
+// variable MATCALC_TEST_MULTIPLIER (1 when it is unset). scripts/test runs
+// at 1, which keeps the sanitizer stage well under a minute on two cores; a
+// larger multiplier checks more deeply, for example
+//     MATCALC_TEST_MULTIPLIER=10 ctest --preset asan -j2
+// Each test draws from a fixed seed, so a deeper run meets the same inputs
+// first and then more.
+#include <cstdint>
+#include <cstdlib>
+#include <random>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "exact_reference.h"
+
+namespace matcalc::testing {
+
+inline int testMultiplier() {
+  static const int multiplier = [] {
+    const char* text = std::getenv("MATCALC_TEST_MULTIPLIER");
+    const long value = text == nullptr ? 1 : std::strtol(text, nullptr, 10);
+    return value < 1 ? 1 : static_cast<int>(value);
+  }();
+  return multiplier;
+}
+
+inline int iterations(int base) { return base * testMultiplier(); }
+
+// An element as typed: a numerator and a positive denominator, not always in
+// lowest terms (2/4 and -6/9 are typed so).
+struct Element {
+  mpz_class num = 0;
+  mpz_class den = 1;
+  Rational value() const {
+    Rational q(num, den);
+    q.canonicalize();
+    return q;
+  }
+  bool fitsInt32() const { return testing::fitsInt32(num) && testing::fitsInt32(den); }
+};
+using TypedMatrix = std::vector<std::vector<Element>>;
+
+inline RationalMatrix valueOf(const TypedMatrix& typed) {
+  RationalMatrix m(typed.size());
+  for (std::size_t r = 0; r < typed.size(); ++r) {
+    for (const Element& e : typed[r]) m[r].push_back(e.value());
+  }
+  return m;
+}
+
+// The text a user types for a matrix: rows on lines, elements as n or n/d.
+inline std::string matrixText(const TypedMatrix& typed) {
+  std::string text;
+  for (std::size_t r = 0; r < typed.size(); ++r) {
+    if (r > 0) text += '\n';
+    for (std::size_t c = 0; c < typed[r].size(); ++c) {
+      if (c > 0) text += ' ';
+      text += typed[r][c].num.get_str();
+      if (typed[r][c].den != 1) text += '/' + typed[r][c].den.get_str();
+    }
+  }
+  return text;
+}
+
+inline bool fitsInt32(const TypedMatrix& typed) {
+  for (const auto& row : typed) {
+    for (const Element& e : row) {
+      if (!e.fitsInt32()) return false;
+    }
+  }
+  return true;
+}
+
+// How large the elements of a matrix may be.
+enum class Terms {
+  // Zero, integers -3..3 and fractions up to 3/4, some unreduced (2/4):
+  // elimination of a large matrix of them often stays within 32 bits.
+  Small,
+  // Also integers -10..10 and fractions up to 9/9, random 32-bit integers,
+  // the 32-bit boundary values and fractions up to 1000/1000.
+  Int32,
+  // Also elements beyond 32 bits, up to 15 digits and at the 64-bit
+  // boundary: only a text without a zero denominator reads them.
+  Wide,
+};
+
+class RandomInput {
+ public:
+  explicit RandomInput(std::uint64_t seed) : rng_(seed) {}
+
+  // Uniform in lo..hi, both included.
+  std::int64_t between(std::int64_t lo, std::int64_t hi) {
+    return lo + static_cast<std::int64_t>(rng_() % static_cast<std::uint64_t>(hi - lo + 1));
+  }
+  int below(int n) { return static_cast<int>(rng_() % static_cast<std::uint64_t>(n)); }
+  bool oneIn(int n) { return below(n) == 0; }
+  template <class T>
+  const T& pick(std::span<const T> choices) {
+    return choices[rng_() % choices.size()];
+  }
+
+  // A matrix side 1..max, small sides more often: three draws in four are at
+  // most 6.
+  int side(int max = 20) { return static_cast<int>(between(1, oneIn(4) ? max : std::min(max, 6))); }
+
+  // An integer term in the signed range of `width` bits (16 to 64): small
+  // values, 16-bit and 32-bit ones, the edges of 16, 32 and 64 bits, products
+  // of two 32-bit values and values of any magnitude.
+  std::int64_t term(int width) {
+    static constexpr std::int64_t kEdges[] = {
+        0, 1, -1, 2, 32767, -32767, 32768, -32768, 65536, 46341, 3037000499, -3037000500, INT32_MAX, INT32_MIN,
+        std::int64_t{1} << 31, -(std::int64_t{1} << 31) - 1, std::int64_t{1} << 62, -(std::int64_t{1} << 62),
+        INT64_MAX, INT64_MIN, INT64_MIN + 1};
+    const std::int64_t max = width == 64 ? INT64_MAX : (std::int64_t{1} << (width - 1)) - 1, min = -max - 1;
+    for (;;) {
+      std::int64_t v = 0;
+      switch (rng_() % 6) {
+        case 0: v = between(-10, 10); break;
+        case 1: v = between(-32768, 32768); break;
+        case 2: v = static_cast<std::int32_t>(rng_()); break;
+        case 3: v = pick(std::span<const std::int64_t>(kEdges)); break;
+        case 4: {
+          const std::int64_t a = static_cast<std::int32_t>(rng_());
+          v = a * static_cast<std::int32_t>(rng_() >> 1);
+        } break;
+        default: {
+          const std::int64_t magnitude = static_cast<std::int64_t>(rng_() >> 1) >> below(63);
+          v = oneIn(2) ? magnitude : -magnitude;
+        }
+      }
+      if (v >= min && v <= max) return v;
+    }
+  }
+
+  // An element of a kind `terms` allows, every kind as likely.
+  Element element(Terms terms) {
+    switch (rng_() % (terms == Terms::Small ? 4 : terms == Terms::Int32 ? 8 : 10)) {
+      case 0: return {};
+      case 1: return {integer(between(-3, 3))};
+      case 2: return {integer(between(-3, 3)), integer(between(1, 4))};
+      case 3: {
+        const std::int64_t k = between(2, 3);
+        return {integer(between(-3, 3) * k), integer(between(1, 4) * k)};
+      }
+      case 4: return {integer(between(-10, 10)), integer(between(1, 9))};
+      case 5: return {integer(static_cast<std::int32_t>(rng_()))};
+      case 6: return pick(std::span<const Element>(int32Boundaries()));
+      case 7: return {integer(between(-1000, 1000)), integer(between(1, 1000))};
+      case 8: return pick(std::span<const Element>(wideBoundaries()));
+      default: return {wideInteger(), oneIn(2) ? mpz_class(1) : mpz_class(abs(wideInteger()))};
+    }
+  }
+
+  // A rows x columns matrix of elements.
+  TypedMatrix elements(int rows, int columns, Terms terms) {
+    TypedMatrix m(rows, std::vector<Element>(columns));
+    for (auto& row : m) {
+      for (Element& e : row) e = element(terms);
+    }
+    return m;
+  }
+
+  // A rows x columns matrix of elements with, about half the time, one
+  // structure that elimination must handle: a repeated, scaled or combined
+  // row, a zero row or column, leading zero columns, zero pivots, the last
+  // one or two rows combined from others (rank n - 1, n - 2), many rows
+  // combined from earlier ones (low rank), or zeros outside a band.
+  TypedMatrix matrix(int rows, int columns, Terms terms) {
+    TypedMatrix m = elements(rows, columns, terms);
+    switch (below(16)) {
+      case 0: {
+        const int from = below(rows);
+        m[below(rows)] = m[from];
+      } break;
+      case 1: {
+        const int i = below(rows);
+        m[below(rows)] = combination(m, i, i);
+      } break;
+      case 2: {
+        const int i = below(rows), j = below(rows);
+        m[below(rows)] = combination(m, i, j);
+      } break;
+      case 3: m[below(rows)].assign(columns, Element{}); break;
+      case 4: {
+        const int c = below(columns);
+        for (auto& row : m) row[c] = {};
+      } break;
+      case 5: {
+        const int zeros = std::min(columns, 1 + below(2));
+        for (auto& row : m) std::fill_n(row.begin(), zeros, Element{});
+      } break;
+      case 6:
+        m[0][0] = {};
+        m[std::min(rows, columns) - 1][std::min(rows, columns) - 1] = {};
+        break;
+      case 7:
+        if (rows >= 2) {
+          const int combined = rows >= 3 && oneIn(2) ? 2 : 1, kept = rows - combined;
+          for (int r = kept; r < rows; ++r) {
+            const int i = below(kept), j = below(kept);
+            m[r] = combination(m, i, j);
+          }
+        }
+        break;
+      case 8:
+        for (int r = 2; r < rows; ++r) {
+          const int i = below(r), j = below(r);
+          if (oneIn(2)) m[r] = combination(m, i, j);
+        }
+        break;
+      case 9: keepBand(m, below(3)); break;
+      default: break;  // none
+    }
+    return m;
+  }
+
+  // Zeros beyond `halfWidth` places from the diagonal: the terms of a band
+  // matrix's elimination stay short.
+  static void keepBand(TypedMatrix& m, int halfWidth) {
+    for (std::size_t r = 0; r < m.size(); ++r) {
+      for (std::size_t c = 0; c < m[r].size(); ++c) {
+        if (r > c + halfWidth || c > r + halfWidth) m[r][c] = {};
+      }
+    }
+  }
+
+  // A text of `length` characters drawn from `alphabet`.
+  std::string text(std::string_view alphabet, std::size_t length) {
+    std::string out;
+    for (std::size_t k = 0; k < length; ++k) out += alphabet[rng_() % alphabet.size()];
+    return out;
+  }
+
+ private:
+  static mpz_class integer(std::int64_t v) { return mpz_class(static_cast<long>(v)); }
+
+  static const std::vector<Element>& int32Boundaries() {
+    static const std::vector<Element> kBoundaries = {
+        {2147483647}, {-2147483648L}, {1, 2147483647}, {-2147483647, 2147483646}, {65536}, {1, 65536}, {46341, 46340}};
+    return kBoundaries;
+  }
+  static const std::vector<Element>& wideBoundaries() {
+    static const std::vector<Element> kBoundaries = {
+        {mpz_class("2147483648")}, {mpz_class("-2147483649")}, {1, mpz_class("4294967296")},
+        {mpz_class("9223372036854775807")}, {mpz_class("-9223372036854775808")}, {mpz_class("18446744073709551616"), 3}};
+    return kBoundaries;
+  }
+  // 10 to 15 digits, beyond 32 bits, either sign.
+  mpz_class wideInteger() {
+    const int digits = static_cast<int>(between(10, 15));
+    std::int64_t lo = 1;
+    for (int d = 1; d < digits; ++d) lo *= 10;
+    const std::int64_t v = between(digits == 10 ? std::int64_t{1} << 31 : lo, lo * 10 - 1);
+    return integer(oneIn(2) ? v : -v);
+  }
+  // a x row i + b x row j, a and b from -2, -1, 0, 1, 2, 3, 1/2, -2/3, each
+  // element typed in lowest terms.
+  std::vector<Element> combination(const TypedMatrix& m, int i, int j) {
+    static const Rational kCoefficients[] = {-2, -1, 0, 1, 2, 3, Rational(1, 2), Rational(-2, 3)};
+    const Rational a = pick(std::span<const Rational>(kCoefficients)), b = pick(std::span<const Rational>(kCoefficients));
+    std::vector<Element> row;
+    for (std::size_t c = 0; c < m[i].size(); ++c) {
+      const Rational q = a * m[i][c].value() + b * m[j][c].value();
+      row.push_back({q.get_num(), q.get_den()});
+    }
+    return row;
+  }
+
+  std::mt19937_64 rng_;
+};
+
+}  // namespace matcalc::testing
