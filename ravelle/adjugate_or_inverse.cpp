@@ -106,18 +106,18 @@ bool adjugateOrInverse(const FractionGrid& matrix, int n, bool inverse, Fraction
   backSubstitute(work, n);
 
   // A^-1 = B^-1 S: entry (r, c) is X[r][c] s_c / d. adj A = det A A^-1, with
-  // det A = det B / (s_1 ... s_n): entry (r, c) is +-X[r][c] s_c / (s_1 ... s_n).
-  Integer scaleProduct = 1;
-  for (int r = 1; r <= n; ++r) scaleProduct = scaleProduct * scales[r];
+  // det A = det B / (s_1 ... s_n): entry (r, c) is +-X[r][c] over the
+  // product of every scale but s_c.
   const bool negate = e.swaps % 2 != 0;
-  for (int r = 1; r <= n; ++r) {
-    for (int c = 1; c <= n; ++c) {
-      Integer num = work.at[r][n + c] * scales[c];
-      if (inverse) {
-        storeInLowestTerms(result, r, c, {std::move(num), e.lastPivot});
-      } else {
-        storeInLowestTerms(result, r, c, {negate ? -num : std::move(num), scaleProduct});
-      }
+  for (int c = 1; c <= n; ++c) {
+    Integer otherScales = 1;
+    for (int r = 1; r <= n && !inverse; ++r) {
+      if (r != c) otherScales = otherScales * scales[r];
+    }
+    for (int r = 1; r <= n; ++r) {
+      const Integer& x = work.at[r][n + c];
+      if (inverse) storeInLowestTerms(result, r, c, {x * scales[c], e.lastPivot});
+      else storeInLowestTerms(result, r, c, {negate ? -x : x, otherScales});
     }
   }
   return true;
