@@ -8,6 +8,24 @@
 
 namespace matcalc {
 
+// Either side wide: both become the other's value, in its form.
+void Integer::assignWide(Integer&& other) noexcept {
+  if (wide_ && other.wide_) {
+    big_ = std::move(other.big_);
+  } else if (wide_) {
+    destroyWide();
+    small_ = other.small_;
+  } else {
+    new (&big_) BigInt(std::move(other.big_));
+    wide_ = true;
+  }
+}
+
+void Integer::destroyWide() noexcept {
+  big_.~BigInt();
+  wide_ = false;
+}
+
 Integer Integer::canonical(BigInt&& value) {
   if (value >= INT64_MIN && value <= INT64_MAX) return static_cast<std::int64_t>(value);
   Integer out;

@@ -47,29 +47,22 @@ class Integer {
     else small_ = other.small_;
   }
   Integer& operator=(const Integer& other) {
-    if (this != &other) *this = Integer(other);
+    if (!wide_ && !other.wide_) small_ = other.small_;
+    else if (this != &other) assignWide(Integer(other));
     return *this;
   }
   Integer& operator=(Integer&& other) noexcept {
-    if (this == &other) return *this;
-    if (wide_ && other.wide_) {
-      big_ = std::move(other.big_);
-    } else if (other.wide_) {
-      new (&big_) BigInt(std::move(other.big_));
-      wide_ = true;
-    } else {
-      *this = other.small_;
-    }
+    if (!wide_ && !other.wide_) small_ = other.small_;
+    else if (this != &other) assignWide(std::move(other));
     return *this;
   }
   Integer& operator=(std::int64_t value) {
-    if (wide_) big_.~BigInt();
-    wide_ = false;
+    if (wide_) destroyWide();
     small_ = value;
     return *this;
   }
   ~Integer() {
-    if (wide_) big_.~BigInt();
+    if (wide_) destroyWide();
   }
 
   bool isZero() const { return !wide_ && small_ == 0; }
@@ -126,6 +119,9 @@ class Integer {
   void appendDecimal(std::string& out) const;
 
  private:
+  // Out of line: only wide values take these.
+  void assignWide(Integer&& other) noexcept;
+  void destroyWide() noexcept;
   // The one form of a value computed wide: inline when it fits in 64 bits.
   static Integer canonical(BigInt&& value);
   // The operations on values of which at least one is wide, or whose native

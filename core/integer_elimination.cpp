@@ -22,19 +22,25 @@ void scaleRows(const FractionGrid& g, int rows, int columns, IntegerMatrix& m, S
   m.columns = columns;
   for (int r = 1; r <= rows; ++r) {
     scales[r] = commonDenominator(columns, [&](int c) -> const Integer& { return g.den[r][c]; });
-    for (int c = 1; c <= columns; ++c) m.at[r][c] = g.num[r][c] * exactQuotient(scales[r], g.den[r][c]);
+    for (int c = 1; c <= columns; ++c) {
+      const Integer& den = g.den[r][c];
+      if (scales[r].isOne()) m.at[r][c] = g.num[r][c];
+      else m.at[r][c] = g.num[r][c] * (den.isOne() ? scales[r] : exactQuotient(scales[r], den));
+    }
   }
 }
 
 void clearEntries(IntegerMatrix& m, int i, int r, int c, int from, const Integer& q) {
   const Integer& p = m.at[r][c];
   const Integer ac = std::move(m.at[i][c]);
+  // The terms of the row checked once; each entry's own two then.
+  const bool nativeRow = nativeTerms<2>(p, ac, q);
   for (int j = from; j <= m.columns; ++j) {
     if (j == c) continue;
     Integer& a = m.at[i][j];
     const Integer& ar = m.at[r][j];
-    if (a.isZero() && ar.isZero()) continue;  // stays 0: no need to compute it
-    a = evaluate<2>(StepEntry{}, p, a, ac, ar, q);
+    if (nativeRow && nativeTerms<2>(a, ar)) a = StepEntry{}(p.small(), a.small(), ac.small(), ar.small(), q.small());
+    else if (!a.isZero() || !ar.isZero()) a = StepEntry{}(p, a, ac, ar, q);  // 0 stays 0
   }
   m.at[i][c] = 0;
 }

@@ -8,52 +8,64 @@ namespace {
 
 bool isDigit(char ch) { return ch >= '0' && ch <= '9'; }
 
-// The number being read, exact whatever its length: digits are gathered
-// natively in a block of up to 18 and joined to the wide part a block at a
-// time. As it grows it also tells whether the 32-bit accumulator that reads
-// the same digits would have left its range.
+// The number being read, exact whatever its length. It is a native integer
+// while its magnitude is below 10^17; beyond that its digits are gathered
+// natively in blocks of 18 and joined to a wide value a block at a time.
 class Accumulator {
  public:
   // A digit d: the number times 10 plus d, or minus d in a negative number.
-  // Returns false when that value leaves the 32-bit range.
+  // Returns whether the value still fits in 32 bits: the 32-bit accumulator
+  // that reads the same digits would otherwise have left its range.
   bool push(int d, bool negative) {
-    block_ = block_ * 10 + (negative ? -d : d);
+    const int digit = negative ? -d : d;
+    if (!wide_) {
+      if (native_ > -kNativeLimit && native_ < kNativeLimit) {
+        native_ = native_ * 10 + digit;
+        return native_ >= INT32_MIN && native_ <= INT32_MAX;
+      }
+      wide_ = true;
+      widePart_ = native_;
+      native_ = 0;
+    }
+    native_ = native_ * 10 + digit;
     if (++blockDigits_ == kBlockDigits) {
-      wide_ = wide_ * kBlockScale + block_;
-      block_ = 0;
+      widePart_ = widePart_ * kBlockScale + native_;
+      native_ = 0;
       blockDigits_ = 0;
     }
-    if (!fitsInt32_) return false;
-    const std::int64_t next = small_ * 10 + (negative ? -d : d);
-    fitsInt32_ = next >= INT32_MIN && next <= INT32_MAX;
-    small_ = next;
-    return fitsInt32_;
+    return false;
   }
 
-  bool isZero() const { return wide_.isZero() && block_ == 0; }
+  bool isZero() const { return !wide_ && native_ == 0; }
 
-  // The value, and the accumulator back to 0.
-  Integer take() {
-    Integer value = block_;
-    if (!wide_.isZero()) value = wide_ * powerOfTen(blockDigits_) + value;
-    *this = Accumulator();
-    return value;
+  // Stores the value, and the accumulator goes back to 0.
+  void moveTo(Integer& target) {
+    if (wide_) moveWideTo(target);
+    else target = native_;
+    native_ = 0;
   }
 
  private:
+  static constexpr std::int64_t kNativeLimit = 100'000'000'000'000'000;
   static constexpr int kBlockDigits = 18;
   static constexpr std::int64_t kBlockScale = 1'000'000'000'000'000'000;
+  [[gnu::noinline]] void moveWideTo(Integer& target) {
+    target = widePart_ * powerOfTen(blockDigits_) + native_;
+    wide_ = false;
+    blockDigits_ = 0;
+  }
   static std::int64_t powerOfTen(int digits) {
     std::int64_t p = 1;
     for (int i = 0; i < digits; ++i) p *= 10;
     return p;
   }
 
-  Integer wide_;               // the digits before the current block
-  std::int64_t block_ = 0;     // |block_| < 10^blockDigits_
+  // Native: the value. Wide: the digits after widePart_, blockDigits_ of
+  // them, so that the value is widePart_ * 10^blockDigits_ + native_.
+  std::int64_t native_ = 0;
+  bool wide_ = false;
+  Integer widePart_;
   int blockDigits_ = 0;
-  std::int64_t small_ = 0;     // the 32-bit accumulator's value, while it fits
-  bool fitsInt32_ = true;
 };
 
 class MatrixReader {
@@ -155,7 +167,7 @@ class MatrixReader {
 
   Status storeNumerator() {
     if (column_ > kMaxSide) return Status::TooLarge;
-    grid_.num[row_][column_] = accumulator_.take();
+    accumulator_.moveTo(grid_.num[row_][column_]);
     digitSeen_ = false;
     return Status::Ok;
   }
@@ -163,7 +175,7 @@ class MatrixReader {
   Status storeDenominator() {
     if (column_ > kMaxSide) return Status::TooLarge;
     if (accumulator_.isZero()) zeroDenominator_ = true;
-    grid_.den[row_][column_] = accumulator_.take();
+    accumulator_.moveTo(grid_.den[row_][column_]);
     return Status::Ok;
   }
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <utility>
 
+#include "native_terms.h"
 #include "stepwise_elimination.h"
 
 namespace matcalc {
@@ -10,22 +11,46 @@ namespace {
 
 // The last pass over a cell: a negative denominator's sign moved to the
 // numerator, then a reduction on the numerator only when that is 2 or more,
-// so a negative fraction keeps the terms it has.
-Status normaliseAndReduce(Fraction& f, Arithmetic arithmetic) {
+// so a negative fraction keeps the terms it has. Int is Integer, or
+// std::int64_t for terms below the native bound of degree 1.
+template <class Int>
+Status normaliseAndReduce(BasicFraction<Int>& f, Arithmetic arithmetic) {
   normaliseSign(f);
   if (const Status s = fits(f, arithmetic); s != Status::Ok) return s;
   reduce(f, Bound::Numerator, BoundSign::Kept);
   return Status::Ok;
 }
 
+template <class Int>
+Status normaliseAndReduceCell(FractionGrid& g, int r, int c, BasicFraction<Int> f, Arithmetic arithmetic) {
+  if (const Status s = normaliseAndReduce(f, arithmetic); s != Status::Ok) return s;
+  g.num[r][c] = std::move(f.num);
+  g.den[r][c] = std::move(f.den);
+  return Status::Ok;
+}
+
 Status normaliseAndReduceRow(FractionGrid& g, int r, int columns, Arithmetic arithmetic) {
   for (int c = 1; c <= columns; ++c) {
-    Fraction f = g.cell(r, c);
-    if (const Status s = normaliseAndReduce(f, arithmetic); s != Status::Ok) return s;
-    g.store(r, c, std::move(f));
+    const Integer &num = g.num[r][c], &den = g.den[r][c];
+    const Status s = nativeTerms<1>(num, den)
+                         ? normaliseAndReduceCell(g, r, c, BasicFraction<std::int64_t>{num.small(), den.small()}, arithmetic)
+                         : normaliseAndReduceCell(g, r, c, g.cell(r, c), arithmetic);
+    if (s != Status::Ok) return s;
   }
   return Status::Ok;
 }
+
+// A cell from the kernel: an entry over its row's divisor, in lowest terms
+// with its sign on the numerator. Of degree 1.
+struct LowestTerms {
+  template <class Int>
+  BasicFraction<Int> operator()(const Int& entry, const Int& divisor) const {
+    BasicFraction<Int> f{entry, divisor};
+    reduce(f, Bound::Denominator, BoundSign::SetAside);
+    normaliseSign(f);
+    return f;
+  }
+};
 
 bool rowIsZero(const IntegerMatrix& m, int r) {
   for (int c = 1; c <= m.columns; ++c) {
@@ -91,12 +116,11 @@ bool shownFromKernel(FractionGrid& grid, int rows, int columns, IntegerMatrix& w
       normaliseAndReduceRow(grid, i, columns, Arithmetic::Exact);
       continue;
     }
-    const Integer divisor = work.at[lastStep[i]][lastStep[i]] * scales[i];
+    const Integer& pivot = work.at[lastStep[i]][lastStep[i]];
+    const Integer divisor = scales[i].isOne() ? pivot : pivot * scales[i];
     for (int c = 1; c <= columns; ++c) {
-      Fraction f{work.at[i][c], divisor};
-      reduce(f, Bound::Denominator, BoundSign::SetAside);
-      normaliseSign(f);
-      grid.store(i, c, std::move(f));
+      if (work.at[i][c].isZero()) grid.store(i, c, {0, 1});
+      else grid.store(i, c, evaluate<1>(LowestTerms{}, work.at[i][c], divisor));
     }
   }
   rank = skippedRowsZero ? pivots + lastRow : eliminate(work, columns, Clearing::Below).rank;

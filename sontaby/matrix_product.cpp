@@ -48,7 +48,11 @@ void productOfIntegers(const FractionGrid& left, const FractionGrid& right, Matr
   scaleRows(left, shape.rows, shape.inner, l, rowScales);
   for (int j = 1; j <= shape.columns; ++j) {
     columnScales[j] = commonDenominator(shape.inner, [&](int k) -> const Integer& { return right.den[k][j]; });
-    for (int k = 1; k <= shape.inner; ++k) r.at[k][j] = right.num[k][j] * exactQuotient(columnScales[j], right.den[k][j]);
+    for (int k = 1; k <= shape.inner; ++k) {
+      const Integer& den = right.den[k][j];
+      if (columnScales[j].isOne()) r.at[k][j] = right.num[k][j];
+      else r.at[k][j] = right.num[k][j] * (den.isOne() ? columnScales[j] : exactQuotient(columnScales[j], den));
+    }
   }
   for (int i = 1; i <= shape.rows; ++i) {
     for (int j = 1; j <= shape.columns; ++j) {
