@@ -12,16 +12,19 @@
 
 namespace matcalc {
 
+using Scales = std::array<Integer, kGridSide>;
+
 // Rows 1 to 20 of up to 40 integers, addressed from 1 like a grid: room for
-// a matrix with the identity beside it.
+// a matrix with the identity beside it. Beside them, what each row was
+// multiplied by to make it integer; kept here, with the matrix a command
+// reuses, rather than made anew for every command.
 struct IntegerMatrix {
   static constexpr int kMaxColumns = 2 * kMaxSide;
   int rows = 0;
   int columns = 0;
   std::array<std::array<Integer, kMaxColumns + 1>, kGridSide> at;
+  Scales scales;
 };
-
-using Scales = std::array<Integer, kGridSide>;
 
 // The least common multiple of denominators d(1) ... d(count): positive.
 template <class Denominator>
@@ -36,8 +39,8 @@ Integer commonDenominator(int count, Denominator d) {
 
 // The rows x columns block of a grid without zero denominators, each row
 // multiplied by the least common multiple of its denominators, the row's
-// scale, so that every entry is an integer.
-void scaleRows(const FractionGrid& g, int rows, int columns, IntegerMatrix& m, Scales& scales);
+// scale (m.scales), so that every entry is an integer.
+void scaleRows(const FractionGrid& g, int rows, int columns, IntegerMatrix& m);
 
 // One step on row i, with the pivot at [r][c] and q the pivot before: every
 // entry from column `from` on becomes (p * a - a_c * a_r) / q, the entry in

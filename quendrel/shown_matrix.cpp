@@ -81,12 +81,12 @@ Status shownStepByStep(FractionGrid& grid, int rows, int columns, Arithmetic ari
 // row no step changed shows its cells as typed. Steps with k beyond the last
 // column change nothing shown: the rows below are 0 there by then.
 bool shownFromKernel(FractionGrid& grid, int rows, int columns, IntegerMatrix& work, int& rank) {
-  Scales scales;
-  scaleRows(grid, rows, columns, work, scales);
+  scaleRows(grid, rows, columns, work);
   std::array<int, kGridSide> lastStep{};  // the step that last changed each row, 0 for none
   std::array<bool, kGridSide> isPivotRow{};
   int pivots = 0;
-  const Integer* previous = nullptr;
+  const Integer one = 1;
+  const Integer* previous = &one;  // the pivot of the step before
   for (int k = 1; k <= std::min(rows - 1, columns); ++k) {
     if (work.at[k][k].isZero()) {
       for (int i = k + 1; i <= rows; ++i) {
@@ -95,7 +95,7 @@ bool shownFromKernel(FractionGrid& grid, int rows, int columns, IntegerMatrix& w
       continue;  // the column is 0 from row k down: the step does nothing
     }
     for (int i = k + 1; i <= rows; ++i) {
-      clearEntries(work, i, k, k, k + 1, previous != nullptr ? *previous : Integer(1));
+      clearEntries(work, i, k, k, k + 1, *previous);
       lastStep[i] = k;
     }
     previous = &work.at[k][k];
@@ -117,7 +117,7 @@ bool shownFromKernel(FractionGrid& grid, int rows, int columns, IntegerMatrix& w
       continue;
     }
     const Integer& pivot = work.at[lastStep[i]][lastStep[i]];
-    const Integer divisor = scales[i].isOne() ? pivot : pivot * scales[i];
+    const Integer divisor = work.scales[i].isOne() ? pivot : pivot * work.scales[i];
     for (int c = 1; c <= columns; ++c) {
       if (work.at[i][c].isZero()) grid.store(i, c, {0, 1});
       else grid.store(i, c, evaluate<1>(LowestTerms{}, work.at[i][c], divisor));

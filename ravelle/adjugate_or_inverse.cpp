@@ -17,8 +17,7 @@ void storeInLowestTerms(FractionGrid& result, int r, int c, Fraction f) {
 // The n x n matrix with its rows scaled to integers, in reduced row echelon
 // form times its last pivot.
 Echelon reducedForm(const FractionGrid& g, int n, IntegerMatrix& work) {
-  Scales scales;
-  scaleRows(g, n, n, work, scales);
+  scaleRows(g, n, n, work);
   return eliminate(work, n, Clearing::AllRows);
 }
 
@@ -91,8 +90,8 @@ bool adjugateOrInverse(const FractionGrid& matrix, int n, bool inverse, Fraction
   // elimination turns [B | I] into [U | Y], U upper triangular with last
   // pivot d = +-det B (negated for odd swaps), and the back substitution Y
   // into X = d B^-1.
-  Scales scales;
-  scaleRows(matrix, n, n, work, scales);
+  scaleRows(matrix, n, n, work);
+  const Scales& scales = work.scales;
   work.columns = 2 * n;
   for (int r = 1; r <= n; ++r) {
     for (int c = 1; c <= n; ++c) work.at[r][n + c] = r == c ? 1 : 0;

@@ -44,8 +44,10 @@ Status productByRunningSums(const FractionGrid& left, const FractionGrid& right,
 // are the exact products in lowest terms, which one reduction gives here.
 void productOfIntegers(const FractionGrid& left, const FractionGrid& right, MatrixShape shape, IntegerMatrix& l,
                        IntegerMatrix& r, FractionGrid& cells) {
-  Scales rowScales, columnScales;
-  scaleRows(left, shape.rows, shape.inner, l, rowScales);
+  scaleRows(left, shape.rows, shape.inner, l);
+  const Scales& rowScales = l.scales;
+  // The right matrix is scaled by columns: its scales are its columns'.
+  Scales& columnScales = r.scales;
   for (int j = 1; j <= shape.columns; ++j) {
     columnScales[j] = commonDenominator(shape.inner, [&](int k) -> const Integer& { return right.den[k][j]; });
     for (int k = 1; k <= shape.inner; ++k) {

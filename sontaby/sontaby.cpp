@@ -99,8 +99,8 @@ Status multiply(Matrix& m1, const Matrix& m2, Sontaby::ProductWork& work, Arithm
   }
   for (int i = 1; i <= m1.rows; ++i) {
     for (int j = 1; j <= m2.columns; ++j) {
-      std::swap(m1.grid.num[i][j], work.cells.num[i][j]);
-      std::swap(m1.grid.den[i][j], work.cells.den[i][j]);
+      m1.grid.num[i][j] = std::move(work.cells.num[i][j]);
+      m1.grid.den[i][j] = std::move(work.cells.den[i][j]);
     }
   }
   m1.columns = m2.columns;
