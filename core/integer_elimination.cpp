@@ -14,7 +14,8 @@ struct StepEntry {
   template <class Int>
   Int operator()(const Int& p, const Int& a, const Int& ac, const Int& ar, const Int& q) const {
     Int difference = p * a - ac * ar;
-    return isOne(q) ? difference : exactQuotient(difference, q);
+    if (isOne(q)) return difference;
+    return exactQuotient(difference, q);
   }
 };
 
