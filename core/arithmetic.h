@@ -2,7 +2,9 @@
 // How a command computes once its matrices are read. It is chosen in one
 // place, from what the command's reading runs found (CommandReading), and the
 // command carries it to every mechanism it calls.
-#include "fraction.h"
+#include <utility>
+
+#include "fraction_grid.h"
 #include "status.h"
 
 namespace matcalc {
@@ -35,6 +37,14 @@ Status fits(const Int& term, Arithmetic arithmetic) {
 template <class Int>
 Status fits(const BasicFraction<Int>& f, Arithmetic arithmetic) {
   return fits(f.num, arithmetic) == Status::Ok ? fits(f.den, arithmetic) : Status::OutOfRange;
+}
+
+// Stores f in cell [r][c] when it fits the arithmetic; otherwise leaves the
+// cell as it is and returns the range error.
+inline Status storeIfFits(FractionGrid& g, int r, int c, Fraction f, Arithmetic arithmetic) {
+  if (const Status s = fits(f, arithmetic); s != Status::Ok) return s;
+  g.store(r, c, std::move(f));
+  return Status::Ok;
 }
 
 }  // namespace matcalc

@@ -27,11 +27,7 @@ void scaleRows(const FractionGrid& g, int rows, int columns, IntegerMatrix& m) {
   m.columns = columns;
   for (int r = 1; r <= rows; ++r) {
     scales[r] = commonDenominator(columns, [&](int c) -> const Integer& { return g.den[r][c]; });
-    for (int c = 1; c <= columns; ++c) {
-      const Integer& den = g.den[r][c];
-      if (scales[r].isOne()) m.at[r][c] = g.num[r][c];
-      else m.at[r][c] = g.num[r][c] * (den.isOne() ? scales[r] : exactQuotient(scales[r], den));
-    }
+    for (int c = 1; c <= columns; ++c) m.at[r][c] = scaledToInteger(g.num[r][c], g.den[r][c], scales[r]);
   }
 }
 

@@ -37,6 +37,12 @@ Integer commonDenominator(int count, Denominator d) {
   return scale;
 }
 
+// num/den times `scale`, a multiple of den: an integer.
+inline Integer scaledToInteger(const Integer& num, const Integer& den, const Integer& scale) {
+  if (scale.isOne()) return num;
+  return num * (den.isOne() ? scale : exactQuotient(scale, den));
+}
+
 // The rows x columns block of a grid without zero denominators, each row
 // multiplied by the least common multiple of its denominators, the row's
 // scale (m.scales), so that every entry is an integer.

@@ -22,12 +22,6 @@ struct StepCell {
   }
 };
 
-Status store(FractionGrid& g, int r, int c, Fraction f, Arithmetic arithmetic) {
-  if (const Status s = fits(f, arithmetic); s != Status::Ok) return s;
-  g.store(r, c, std::move(f));
-  return Status::Ok;
-}
-
 int firstNonzeroBelow(const FractionGrid& g, int row, int column, int rows) {
   for (int m = row + 1; m <= rows; ++m) {
     if (!g.num[m][column].isZero()) return m;
@@ -38,10 +32,8 @@ int firstNonzeroBelow(const FractionGrid& g, int row, int column, int rows) {
 // Row `from` added to row `to` over columns 1 to width, unreduced.
 Status addRow(FractionGrid& g, int from, int to, int width, Arithmetic arithmetic) {
   for (int c = 1; c <= width; ++c) {
-    if (const Status s = store(g, to, c, sum(g.num[from][c], g.den[from][c], g.num[to][c], g.den[to][c]), arithmetic);
-        s != Status::Ok) {
-      return s;
-    }
+    Fraction added = sum(g.num[from][c], g.den[from][c], g.num[to][c], g.den[to][c]);
+    if (const Status s = storeIfFits(g, to, c, std::move(added), arithmetic); s != Status::Ok) return s;
   }
   return Status::Ok;
 }
@@ -55,7 +47,7 @@ Status eliminationStep(FractionGrid& g, int pivotRow, int pivotCol, int target, 
   for (int c = 1; c <= width; ++c) {
     Fraction cell = evaluate<4>(StepCell{}, p, b, a, dp, g.num[target][c], g.den[target][c], g.num[pivotRow][c],
                                 g.den[pivotRow][c]);
-    if (const Status s = store(g, target, c, std::move(cell), arithmetic); s != Status::Ok) return s;
+    if (const Status s = storeIfFits(g, target, c, std::move(cell), arithmetic); s != Status::Ok) return s;
   }
   return Status::Ok;
 }

@@ -46,9 +46,7 @@ Status cofactor(FractionGrid& grid, int n, int i, int j, FractionGrid& result, A
   Fraction value;  // 1/1 for the empty minor of a 1 x 1 matrix
   if (const Status s = diagonalProduct(grid, m, value, arithmetic); s != Status::Ok) return s;
   if ((i + j) % 2 != 0) value.num = -value.num;
-  if (const Status s = fits(value, arithmetic); s != Status::Ok) return s;
-  result.store(j, i, std::move(value));
-  return Status::Ok;
+  return storeIfFits(result, j, i, std::move(value), arithmetic);
 }
 
 }  // namespace matcalc

@@ -114,8 +114,7 @@ Status Ravelle::divideByDeterminant(Arithmetic arithmetic) {
     for (int c = 1; c <= n_; ++c) {
       Fraction quotient = product(result_.num[r][c], result_.den[r][c], determinant_.den, determinant_.num);
       reduce(quotient, Bound::Denominator, BoundSign::SetAside);
-      if (const Status s = fits(quotient, arithmetic); s != Status::Ok) return s;
-      result_.store(r, c, std::move(quotient));
+      if (const Status s = storeIfFits(result_, r, c, std::move(quotient), arithmetic); s != Status::Ok) return s;
     }
   }
   return Status::Ok;
@@ -126,8 +125,7 @@ Status Ravelle::normaliseSigns(Arithmetic arithmetic) {
     for (int c = 1; c <= n_; ++c) {
       Fraction cell = result_.cell(r, c);
       normaliseSign(cell);
-      if (const Status s = fits(cell, arithmetic); s != Status::Ok) return s;
-      result_.store(r, c, std::move(cell));
+      if (const Status s = storeIfFits(result_, r, c, std::move(cell), arithmetic); s != Status::Ok) return s;
     }
   }
   return Status::Ok;

@@ -51,9 +51,7 @@ void productOfIntegers(const FractionGrid& left, const FractionGrid& right, Matr
   for (int j = 1; j <= shape.columns; ++j) {
     columnScales[j] = commonDenominator(shape.inner, [&](int k) -> const Integer& { return right.den[k][j]; });
     for (int k = 1; k <= shape.inner; ++k) {
-      const Integer& den = right.den[k][j];
-      if (columnScales[j].isOne()) r.at[k][j] = right.num[k][j];
-      else r.at[k][j] = right.num[k][j] * (den.isOne() ? columnScales[j] : exactQuotient(columnScales[j], den));
+      r.at[k][j] = scaledToInteger(right.num[k][j], right.den[k][j], columnScales[j]);
     }
   }
   for (int i = 1; i <= shape.rows; ++i) {

@@ -42,9 +42,7 @@ const char* validate(Window& dialog, const Matrix& m1, const Matrix& m2) {
 // where a term that does not fit the arithmetic is caught.
 Status reduceAndStore(Fraction f, FractionGrid& g, int r, int c, Arithmetic arithmetic) {
   reduce(f, Bound::Denominator, BoundSign::Kept);
-  if (const Status s = fits(f, arithmetic); s != Status::Ok) return s;
-  g.store(r, c, std::move(f));
-  return Status::Ok;
+  return storeIfFits(g, r, c, std::move(f), arithmetic);
 }
 
 // Sum: each cell nA/dA + nB/dB = (nA*dB + nB*dA)/(dA*dB), the sign normalised
