@@ -3,6 +3,7 @@
 #include <cstdint>
 
 #include "character_codec.h"
+#include "reading_characters.h"
 
 namespace matcalc::console {
 namespace {
@@ -18,6 +19,14 @@ std::size_t sequenceLength(std::string_view s, std::size_t i) {
   return n;
 }
 
+// The code point of a well-formed UTF-8 sequence.
+char32_t codePoint(std::string_view sequence) {
+  const auto lead = static_cast<std::uint8_t>(sequence[0]);
+  char32_t cp = sequence.size() == 1 ? lead : lead & (0x7F >> sequence.size());
+  for (std::size_t k = 1; k < sequence.size(); ++k) cp = (cp << 6) | (static_cast<std::uint8_t>(sequence[k]) & 0x3F);
+  return cp;
+}
+
 }  // namespace
 
 std::string editBoxText(std::string_view utf8) {
@@ -27,8 +36,11 @@ std::string editBoxText(std::string_view utf8) {
     if (n == 1) {
       if (utf8[i] == '\n' && (i == 0 || utf8[i - 1] != '\r')) out += '\r';
       out += utf8[i];
-    } else if (n == 0 || !appendGbk(utf8.substr(i, n), out)) {
+    } else if (n == 0) {
       out += '?';
+    } else if (!appendGbk(utf8.substr(i, n), out)) {
+      const char standIn = standInWithoutGbk(codePoint(utf8.substr(i, n)));
+      out += standIn != '\0' ? standIn : '?';
     }
     i += n == 0 ? 1 : n;
   }

@@ -1,5 +1,7 @@
 #include "input_text.h"
 
+#include "matrix_lines.h"
+
 namespace matcalc {
 
 Status InputText::read(Window& dialog, int id) {
@@ -9,6 +11,7 @@ Status InputText::read(Window& dialog, int id) {
     bytes_[0] = '\0';
     return Status::TooLarge;
   }
+  length_ = keepMatrixLines(bytes_.data(), length_);
   bytes_[length_++] = ' ';
   bytes_[length_++] = ' ';
   bytes_[length_] = '\0';

@@ -38,6 +38,8 @@ class Integer {
  public:
   Integer() : small_(0) {}
   Integer(std::int64_t value) : small_(value) {}  // NOLINT(google-explicit-constructor): a number like any other
+  // A value computed on the library integer, in its one form.
+  explicit Integer(BigInt&& value) : Integer(canonical(std::move(value))) {}
   Integer(const Integer& other) : wide_(other.wide_) {
     if (wide_) new (&big_) BigInt(other.big_);
     else small_ = other.small_;

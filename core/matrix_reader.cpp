@@ -8,32 +8,44 @@ namespace {
 
 bool isDigit(char ch) { return ch >= '0' && ch <= '9'; }
 
+// 10^digits for 0 <= digits <= 18.
+std::int64_t nativePowerOfTen(int digits) {
+  std::int64_t p = 1;
+  for (int i = 0; i < digits; ++i) p *= 10;
+  return p;
+}
+
 // The number being read, exact whatever its length. It is a native integer
 // while its magnitude is below 10^17; beyond that its digits are gathered
 // natively in blocks of 18 and joined to a wide value a block at a time.
 class Accumulator {
  public:
-  // A digit d: the number times 10 plus d, or minus d in a negative number.
-  // Returns whether the value still fits in 32 bits: the 32-bit accumulator
-  // that reads the same digits would otherwise have left its range.
-  bool push(int d, bool negative) {
-    const int digit = negative ? -d : d;
-    if (!wide_) {
-      if (native_ > -kNativeLimit && native_ < kNativeLimit) {
-        native_ = native_ * 10 + digit;
-        return native_ >= INT32_MIN && native_ <= INT32_MAX;
+  // A run of digits, each d making the number times 10 plus d, or minus d in
+  // a negative number. Returns whether the value still fits in 32 bits: the
+  // 32-bit accumulator that reads the same digits would otherwise have left
+  // its range. A digit never makes the magnitude smaller, and one beyond 32
+  // bits only larger, so the value at the end of the run tells.
+  bool push(std::string_view digits, bool negative) {
+    for (const char ch : digits) {
+      const int digit = negative ? '0' - ch : ch - '0';
+      if (!wide_) {
+        if (native_ > -kNativeLimit && native_ < kNativeLimit) {
+          native_ = native_ * 10 + digit;
+          continue;
+        }
+        wide_ = true;
+        widePart_ = native_;
+        native_ = 0;
       }
-      wide_ = true;
-      widePart_ = native_;
-      native_ = 0;
+      native_ = native_ * 10 + digit;
+      if (++blockDigits_ == kBlockDigits) {
+        widePart_ *= kBlockScale;  // in place: the library keeps its storage
+        widePart_ += native_;
+        native_ = 0;
+        blockDigits_ = 0;
+      }
     }
-    native_ = native_ * 10 + digit;
-    if (++blockDigits_ == kBlockDigits) {
-      widePart_ = widePart_ * kBlockScale + native_;
-      native_ = 0;
-      blockDigits_ = 0;
-    }
-    return false;
+    return !wide_ && native_ >= INT32_MIN && native_ <= INT32_MAX;
   }
 
   bool isZero() const { return !wide_ && native_ == 0; }
@@ -50,22 +62,47 @@ class Accumulator {
   static constexpr int kBlockDigits = 18;
   static constexpr std::int64_t kBlockScale = 1'000'000'000'000'000'000;
   [[gnu::noinline]] void moveWideTo(Integer& target) {
-    target = widePart_ * powerOfTen(blockDigits_) + native_;
+    widePart_ *= nativePowerOfTen(blockDigits_);
+    widePart_ += native_;
+    target = Integer(std::move(widePart_));
     wide_ = false;
     blockDigits_ = 0;
-  }
-  static std::int64_t powerOfTen(int digits) {
-    std::int64_t p = 1;
-    for (int i = 0; i < digits; ++i) p *= 10;
-    return p;
   }
 
   // Native: the value. Wide: the digits after widePart_, blockDigits_ of
   // them, so that the value is widePart_ * 10^blockDigits_ + native_.
   std::int64_t native_ = 0;
   bool wide_ = false;
-  Integer widePart_;
+  BigInt widePart_;
   int blockDigits_ = 0;
+};
+
+// The decimal places of the element being read, for the rule on decimals
+// that input_text.h tells: the digits after a '.' in its numerator (a) and
+// in its denominator (b), for storing N * 10^b / (D * 10^a).
+class DecimalPlaces {
+ public:
+  void point() { afterPoint_ = true; }
+  void digits(std::size_t count) {
+    if (afterPoint_) part_ += static_cast<int>(count);
+  }
+  void endPart() { afterPoint_ = false; }
+  // At the '/': the places counted so far are the numerator's.
+  void startDenominator() {
+    numerator_ = part_;
+    part_ = 0;
+  }
+  // The places of the part being read, and of the numerator once the
+  // denominator is read.
+  int part() const { return part_; }
+  int numerator() const { return numerator_; }
+  // The element is stored: the next one starts without places.
+  void clear() { part_ = numerator_ = 0; }
+
+ private:
+  bool afterPoint_ = false;
+  int part_ = 0;
+  int numerator_ = 0;
 };
 
 class MatrixReader {
@@ -76,9 +113,14 @@ class MatrixReader {
   // the table cannot be stored.
   ReadResult run(std::string_view text) {
     ReadResult read;
-    for (const char ch : text) {
-      read.exact = step(ch);
-      if (read.exact != Status::Ok) break;
+    for (std::size_t i = 0; i < text.size() && read.exact == Status::Ok;) {
+      if (isDigit(text[i])) {
+        const std::size_t start = i;
+        while (i < text.size() && isDigit(text[i])) ++i;
+        digits(text.substr(start, i - start));
+      } else {
+        read.exact = step(text[i++]);
+      }
     }
     read.rows = rows_;
     read.zeroDenominator = zeroDenominator_;
@@ -90,7 +132,11 @@ class MatrixReader {
   enum class State { Numerator, NegativeNumerator, Denominator };
 
   Status step(char ch) {
-    if (isDigit(ch)) return digit(ch - '0');
+    if (ch == '.') {
+      places_.point();
+      return Status::Ok;
+    }
+    if (ch == ' ' || ch == '\r' || ch == '/') places_.endPart();
     switch (state_) {
       case State::Numerator: return inNumerator(ch);
       case State::NegativeNumerator: return inNegativeNumerator(ch);
@@ -100,20 +146,20 @@ class MatrixReader {
   }
 
   // A negative number is built negative digit by digit.
-  Status digit(int d) {
-    if (!accumulator_.push(d, state_ == State::NegativeNumerator)) leftInt32_ = true;
+  void digits(std::string_view run) {
+    if (!accumulator_.push(run, state_ == State::NegativeNumerator)) leftInt32_ = true;
+    places_.digits(run.size());
     if (state_ != State::Denominator) digitSeen_ = true;
-    return Status::Ok;
   }
 
   Status inNumerator(char ch) {
     switch (ch) {
       case '/': return startDenominator();
-      case ' ': return digitSeen_ ? storeNumeratorAndMoveOn() : Status::Ok;
+      case ' ': return digitSeen_ ? storeElementAndMoveOn() : Status::Ok;
       case '-': state_ = State::NegativeNumerator; return Status::Ok;
       case '\r':
         if (digitSeen_) {
-          if (const Status s = storeNumerator(); s != Status::Ok) return s;
+          if (const Status s = storeElement(); s != Status::Ok) return s;
         }
         return advanceRow();
       default: return Status::Ok;
@@ -126,10 +172,10 @@ class MatrixReader {
       case ' ':
         if (!digitSeen_) return Status::Ok;
         state_ = State::Numerator;
-        return storeNumeratorAndMoveOn();
+        return storeElementAndMoveOn();
       case '\r':
         if (!digitSeen_) return Status::Ok;  // the line break is not counted
-        if (const Status s = storeNumerator(); s != Status::Ok) return s;
+        if (const Status s = storeElement(); s != Status::Ok) return s;
         state_ = State::Numerator;
         return advanceRow();
       default: return Status::Ok;
@@ -155,12 +201,21 @@ class MatrixReader {
   // Stores the numerator (0 when no digit was seen) and reads a denominator.
   Status startDenominator() {
     if (const Status s = storeNumerator(); s != Status::Ok) return s;
+    places_.startDenominator();
     state_ = State::Denominator;
     return Status::Ok;
   }
 
-  Status storeNumeratorAndMoveOn() {
+  // An element without '/': its numerator, over 10^a for a decimal digits.
+  Status storeElement() {
     if (const Status s = storeNumerator(); s != Status::Ok) return s;
+    scale(grid_.den[row_][column_], places_.part());  // the 1 every cell starts with
+    places_.clear();
+    return Status::Ok;
+  }
+
+  Status storeElementAndMoveOn() {
+    if (const Status s = storeElement(); s != Status::Ok) return s;
     ++column_;
     return Status::Ok;
   }
@@ -172,11 +227,26 @@ class MatrixReader {
     return Status::Ok;
   }
 
+  // The denominator ends the element: D * 10^a over the numerator N * 10^b.
   Status storeDenominator() {
     if (column_ > kMaxSide) return Status::TooLarge;
     if (accumulator_.isZero()) zeroDenominator_ = true;
     accumulator_.moveTo(grid_.den[row_][column_]);
+    scale(grid_.den[row_][column_], places_.numerator());
+    scale(grid_.num[row_][column_], places_.part());
+    places_.clear();
     return Status::Ok;
+  }
+
+  // A stored term times 10^places. Like a number read, a term so scaled is
+  // exact whatever its length, and one beyond 32 bits is a fault of a 32-bit
+  // reading, at the character that stores it.
+  void scale(Integer& term, int places) {
+    if (places == 0) return;
+    Integer factor = nativePowerOfTen(places % 18);
+    for (int k = places / 18; k > 0; --k) factor = factor * nativePowerOfTen(18);
+    term = term * factor;
+    if (!term.fitsInt32()) leftInt32_ = true;
   }
 
   Status advanceRow() {
@@ -190,6 +260,7 @@ class MatrixReader {
 
   FractionGrid& grid_;
   Accumulator accumulator_;
+  DecimalPlaces places_;
   State state_ = State::Numerator;
   bool digitSeen_ = false;
   bool zeroDenominator_ = false;

@@ -1,7 +1,7 @@
 #pragma once
-// The matrix text reader: one left-to-right pass over the edit-box text (with
-// two blanks appended) that fills a fraction grid and counts rows. It rejects
-// no character: what it does not know it skips.
+// The matrix text reader: one left-to-right pass over the edit-box text, as
+// the input buffer keeps it (input_text.h), that fills a fraction grid and
+// counts rows. It rejects no character: what it does not know it skips.
 #include <string_view>
 
 #include "fraction_grid.h"

@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "message_box_fit.h"
+#include "reading_characters.h"
 #include "result_window.h"
 #include "wide_text.h"
 
@@ -22,7 +23,9 @@ int toGbk(const wchar_t* wide, int units, char* gbk, int size) {
 // narrow read would cut a text longer than the buffer before a double-byte
 // character and so hide that it is too long, and would map characters GBK
 // lacks to look-alikes (² to 2, a soft hyphen to '-'). Without best fit,
-// such a character becomes '?', which the reader skips.
+// such a character becomes '?', which the reader skips, unless it is one the
+// reader reads as an ASCII character (a no-break space, a minus sign): that
+// character takes its place, one byte as the '?' would.
 std::size_t Win32Window::readText(int id, char* buffer, std::size_t count) {
   if (count == 0) return 0;
   const HWND box = GetDlgItem(dialog_, id);
@@ -31,6 +34,9 @@ std::size_t Win32Window::readText(int id, char* buffer, std::size_t count) {
   const int room = (box != nullptr ? GetWindowTextLengthW(box) : 0) + 1;
   const std::unique_ptr<wchar_t[]> wide(new wchar_t[static_cast<std::size_t>(room)]);
   const int units = static_cast<int>(GetDlgItemTextW(dialog_, id, wide.get(), room));
+  for (int i = 0; i < units; ++i) {
+    if (const char standIn = standInWithoutGbk(wide[i])) wide[i] = static_cast<wchar_t>(standIn);
+  }
   const int size = units > 0 ? toGbk(wide.get(), units, nullptr, 0) : 0;
   const std::unique_ptr<char[]> gbk(new char[static_cast<std::size_t>(size)]);
   if (size > 0) toGbk(wide.get(), units, gbk.get(), size);

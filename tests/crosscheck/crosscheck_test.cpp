@@ -24,6 +24,7 @@
 #include "dornikel.h"
 #include "encoding.h"
 #include "exact_reference.h"
+#include "matrix_lines.h"
 #include "matrix_reader.h"
 #include "quendrel.h"
 #include "random_input.h"
@@ -120,8 +121,10 @@ Terms termsOf(RandomInput& in, bool with32BitTerms) {
   return in.pick(std::span<const Terms>(with32BitTerms ? kAsTyped : kExact));
 }
 
-std::string textOf(const TypedMatrix& m, bool with32BitTerms) {
-  return with32BitTerms ? withZeroDenominator(matrixText(m)) : matrixText(m);
+// The text of a matrix, typed in a way drawn from `in`.
+std::string textOf(const TypedMatrix& m, bool with32BitTerms, RandomInput& in) {
+  const std::string text = matrixText(m, in.typing());
+  return with32BitTerms ? withZeroDenominator(text) : text;
 }
 
 // The cells of the first `rows` lines of a shown text, split at blanks.
@@ -176,7 +179,7 @@ TEST(CrossCheck, Dornikel) {
     const int n = largest(i) ? kMaxSide : in.side();
     const bool narrow = with32BitTerms(i, n);
     const TypedMatrix m = in.matrix(n, n, termsOf(in, narrow));
-    const Command command{{{kMatrixBox, textOf(m, narrow)}}};
+    const Command command{{{kMatrixBox, textOf(m, narrow, in)}}};
     Dialogs dialogs(kDornikelInfo, std::make_unique<Dornikel>(Method::Stepwise), narrow ? 0 : n);
     const std::vector<Box> boxes = dialogs.press(command, tally);
     if (!shownExactly(boxes, narrow, tally, command)) continue;
@@ -211,7 +214,7 @@ TEST(CrossCheck, Ravelle) {
     const RationalMatrix a = valueOf(m);
     const Rational det = determinant(a);
     for (const int choice : {kAdjugateRadio, kInverseRadio}) {
-      const Command command{{{kMatrixBox, textOf(m, narrow)}}, choice};
+      const Command command{{{kMatrixBox, textOf(m, narrow, in)}}, choice};
       const std::vector<Box> boxes = dialogs.press(command, tally);
       if (!shownExactly(boxes, narrow, tally, command)) continue;
       tally.countExact(m.size(), !fitsInt32(m));
@@ -286,7 +289,7 @@ TEST(CrossCheck, Sontaby) {
     const bool narrow = with32BitTerms(i / 4, columns2);  // i % 4 is the operation
     const TypedMatrix a = in.matrix(rows, inner, termsOf(in, narrow));
     const TypedMatrix b = in.matrix(rows2, columns2, termsOf(in, narrow));
-    const Command command{{{kSontabyMatrix1Box, matrixText(a)}, {kSontabyMatrix2Box, textOf(b, narrow)}}, operation};
+    const Command command{{{kSontabyMatrix1Box, textOf(a, false, in)}, {kSontabyMatrix2Box, textOf(b, narrow, in)}}, operation};
     Dialogs dialogs(kSontabyInfo, std::make_unique<Sontaby>(Method::Stepwise),
                     narrow ? 0 : std::max({rows, inner, rows2, columns2}));
     const std::vector<Box> boxes = dialogs.press(command, tally);
@@ -331,7 +334,7 @@ TEST(CrossCheck, Quendrel) {
     const bool narrow = with32BitTerms(i, columns);
     const TypedMatrix m = in.matrix(rows, columns, termsOf(in, narrow));
     const int choice = rows == columns && in.oneIn(2) ? kQuendrelEigenvalueButton : kQuendrelRankButton;
-    const Command command{{{kMatrixBox, textOf(m, narrow)}}, choice};
+    const Command command{{{kMatrixBox, textOf(m, narrow, in)}}, choice};
     Dialogs dialogs(kQuendrelInfo, std::make_unique<Quendrel>(Method::Stepwise), narrow ? 0 : std::max(rows, columns));
     const std::vector<Box> boxes = dialogs.press(command, tally);
     if (!shownExactly(boxes, narrow, tally, command)) continue;
@@ -341,16 +344,23 @@ TEST(CrossCheck, Quendrel) {
   tally.expectEveryKind();
 }
 
-// Texts of the characters the reader acts on, ragged lines, empty lines and
-// stray signs included: the matrix Quendrel computes is the one readMatrix
-// stores.
+// Texts of the characters the reader acts on and of those it reads as them,
+// ragged lines, empty lines and stray signs included: the matrix Quendrel
+// computes is the one readMatrix stores from the text as the input buffer
+// keeps it.
 TEST(CrossCheck, QuendrelRandomTexts) {
+  static const std::string kPieces[] = {"0", "1", "2", "3", "4", "5", "6", "7", "8", "9", " ", " ", "/", "/", "-", "-",
+                                        "\n", ".", "\t", ",", "\r", "\r\n", "\uFF11", "\u3000", "\uFF0F", "\u2212",
+                                        "\uFF0E", "\u00A0", "\u77E9"};
   RandomInput in(7);
   Tally tally{"quendrel texts", "with a zero denominator"};
   for (int i = 0; i < iterations(2000) && !::testing::Test::HasFailure(); ++i) {
-    const std::string text = in.text("0123456789  //--\n", in.between(0, 29));
+    std::string text;
+    for (std::int64_t k = in.between(0, 29); k > 0; --k) text += in.pick(std::span<const std::string>(kPieces));
     FractionGrid grid;
-    const std::string typed = console::editBoxText(text) + "  ";
+    std::string typed = console::editBoxText(text);
+    typed.resize(keepMatrixLines(typed.data(), typed.size()));
+    typed += "  ";
     const ReadResult read = readMatrix(typed, grid);
     const Command command{{{kMatrixBox, text}}, kQuendrelRankButton};
     Dialogs dialogs(kQuendrelInfo, std::make_unique<Quendrel>(Method::Stepwise), read.zeroDenominator ? 0 : read.rows);

@@ -10,6 +10,7 @@
 
 #include "box_oracle.h"
 #include "fraction_grid.h"
+#include "input_text.h"
 #include "matrix_reader.h"
 #include "program_info.h"
 #include "recording_window.h"
@@ -56,10 +57,10 @@ fuzz::Allowed allowedBy(const ProgramInfo& program, RecordingWindow& dialog) {
   // A zero denominator in any box makes the command one of 32-bit terms.
   bool zeroDenominator = false;
   for (const int box : program.editBoxes) {
-    std::string text(4096, '\0');  // the stream's texts are shorter
-    text.resize(dialog.readText(box, text.data(), text.size()));
+    static InputText input;  // large: kept off the stack
+    input.read(dialog, box);
     FractionGrid grid;
-    zeroDenominator = zeroDenominator || readMatrix(text + "  ", grid).zeroDenominator;
+    zeroDenominator = zeroDenominator || readMatrix(input.text(), grid).zeroDenominator;
   }
   return {zeroDenominator, !zeroDenominator};
 }

@@ -105,7 +105,7 @@ TEST(Quendrel, EliminatedMatrixAndTrueRank) {
 TEST(Quendrel, RepairsBeyondTheLastColumnEnd) {
   const RankCase cases[] = {
       {"1\n0 0\n0 5", "1 \n0 \n0 \n\n矩阵的秩为1"},
-      {"\n1 2", "\n\n\n矩阵的秩为0"},  // a first line without elements: no columns
+      {"\n1 2", "1 2 \n\n矩阵的秩为1"},  // an empty first line adds no row
       {"1\n0 3\n0 0 7", "1 \n0 \n0 \n\n矩阵的秩为1"},
       {"2\n4\n0 0 9\n0 0 0 8", "2 \n0 \n0 \n0 \n\n矩阵的秩为1"},
   };
@@ -176,7 +176,7 @@ TEST(Quendrel, RangeAndSizeErrors) {
       // Normalising -2147483648/-3.
       {"-1 1\n1 2147483645/3", resultBox("-1 1 \n0 2147483648/3 \n\n矩阵的秩为2"), range},
       {"1 1 1 1 1 1 1 1 1 1 1 1 1 1 1 1 1 1 1 1 1", size, size},
-      {"1\n\n\n\n\n\n\n\n\n\n\n\n\n\n\n\n\n\n\n1\n", size, size},
+      {"1\n1\n1\n1\n1\n1\n1\n1\n1\n1\n1\n1\n1\n1\n1\n1\n1\n1\n1\n1\n1\n", size, size},
   };
   for (const auto& c : cases) {
     EXPECT_EQ(compute(c.text), std::vector<Box>{c.exact}) << c.text;

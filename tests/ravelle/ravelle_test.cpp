@@ -80,9 +80,9 @@ TEST(Ravelle, TextThatIsNotSquare) {
       {"1 2 9\n3 4 9", kAdj, result("4 -2 \n-3 1 \n")},
       // A short row leaves its missing cells 0.
       {"2 3\n4", kAdj, result("0 -3 \n-4 2 \n")},
-      // A line break after the last row adds an empty row, and a column.
-      {"1 2\n3 4\n", kAdj, result("0 0 0 \n0 0 0 \n0 0 -2 \n")},
-      {"1 2\n3 4\n", kInv, kSingularBox},
+      // A line break after the last row adds no row.
+      {"1 2\n3 4\n", kAdj, result("4 -2 \n-3 1 \n")},
+      {"1 2\n3 4\n", kInv, result("-2 1 \n3/2 -1/2 \n")},
       // An empty box is one row with no element: the matrix (0).
       {"", kInv, kSingularBox},
       {"", kAdj, result("1 \n")},
@@ -156,7 +156,7 @@ TEST(Ravelle, SizeLimits) {
   DialogDriver dialog(kRavelleInfo);
   dialog.check(kInv);
   EXPECT_EQ(dialog.type(kMatrixBox, lines(21, "1")).press(kComputeButton), std::vector<Box>{sizeErrorBox()});
-  EXPECT_EQ(dialog.type(kMatrixBox, lines(20, "1") + "\n").press(kComputeButton), std::vector<Box>{sizeErrorBox()});
+  EXPECT_EQ(dialog.type(kMatrixBox, lines(21, "1\n")).press(kComputeButton), std::vector<Box>{sizeErrorBox()});
   std::string wide = "1";
   for (int c = 2; c <= 21; ++c) wide += " 1";
   EXPECT_EQ(dialog.type(kMatrixBox, wide).press(kComputeButton), std::vector<Box>{sizeErrorBox()});

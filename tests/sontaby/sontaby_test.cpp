@@ -65,7 +65,7 @@ TEST(Sontaby, ListedEdgeCases) {
       {"1/2 1/3", "1/4\n1/5", kProduct, result("23/120 \n")},
       {"1 2 3", "1 2", kProduct, kMatrixWrong},
       {"1 2\n3 4", "1 2 3\n4 5 6", kSum, kMatrixWrong},
-      {"1 2\n", "1 2", kSum, kMatrixWrong},
+      {"1 2\n", "1 2", kSum, result("2 4 \n")},  // a final line break adds no row
       {"1 2\n3 4", "5 6\n7 8", kNone, kChooseOperation},
       {"", "", kSum, result("\n")},
       {"1/0", "1", kSum, result("1/0 \n")},
@@ -92,7 +92,7 @@ TEST(Sontaby, Validation) {
 // carried, never divided by.
 TEST(Sontaby, UnwrittenCellsAndZeroDenominators) {
   expectCases({
-      {"1 2\n", "1 2\n", kSum, result("2 4 \n0 0 \n")},
+      {"1 2\n3", "1 2\n4", kSum, result("2 4 \n7 0 \n")},
       {"1 2\n3", "1 0\n0 1", kProduct, result("1 2 \n3 0 \n")},
       {"1/2 3\n-4 5", "", kScalar, result("0 0 \n0 0 \n")},
       {"1 2", "-2 7 7\n7 7 7", kScalar, result("-2 -4 \n")},
@@ -160,7 +160,7 @@ std::string repeated(const std::string& piece, int times, const std::string& sep
 // Each box's reading errors are reported when that box is read: box 1006
 // before box 1004, both before any radio button.
 TEST(Sontaby, ReadingErrorsOfEitherBox) {
-  const std::string rows20 = repeated("1", 20, "\n"), rows21 = rows20 + "\n";
+  const std::string rows20 = repeated("1", 20, "\n"), rows21 = rows20 + "\n1";
   const std::string line20 = repeated("1", 20, " "), line21 = line20 + " 1";
   expectCases({
       {rows20.c_str(), rows20.c_str(), kSum, result(repeated("2 \n", 20, ""))},
@@ -214,10 +214,10 @@ TEST(Sontaby, EachCommandStartsFromItsOwnTexts) {
   dialog.type(kSontabyMatrix1Box, "1 2\n3 4").type(kSontabyMatrix2Box, "5 6\n7 8").check(kSum);
   EXPECT_EQ(dialog.pressForText(kComputeButton), "6 8 \n10 12 \n");
   // Smaller matrices next: nothing of the earlier command's cells remains.
-  EXPECT_EQ(dialog.type(kSontabyMatrix1Box, "9\n").type(kSontabyMatrix2Box, "1\n").pressForText(kComputeButton),
-            "10 \n0 \n");
-  EXPECT_EQ(dialog.check(kDifference).pressForText(kComputeButton), "8 \n0 \n");
-  EXPECT_EQ(dialog.check(kScalar).type(kSontabyMatrix2Box, "").pressForText(kComputeButton), "0 \n0 \n");
+  EXPECT_EQ(dialog.type(kSontabyMatrix1Box, "9 8\n7").type(kSontabyMatrix2Box, "1 1\n1").pressForText(kComputeButton),
+            "10 9 \n8 0 \n");
+  EXPECT_EQ(dialog.check(kDifference).pressForText(kComputeButton), "8 7 \n6 0 \n");
+  EXPECT_EQ(dialog.check(kScalar).type(kSontabyMatrix2Box, "").pressForText(kComputeButton), "0 0 \n0 0 \n");
 }
 
 // A window that logs each call the handler makes, in order.

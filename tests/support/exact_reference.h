@@ -65,13 +65,23 @@ inline RationalMatrix multiply(const RationalMatrix& a, const RationalMatrix& b)
 }
 
 // The same text with a zero denominator stored outside the matrix it stands
-// for: " / " at the end of the first line stores 0/0 in the column after the
-// last, which neither the column count nor a square matrix looks at. Such a
-// text is computed as typed, with 32-bit terms and the range error.
+// for: " / " at the end of the first line with a digit (ASCII or full-width)
+// stores 0/0 in the
+// column after the last, which neither the column count nor a square matrix
+// looks at. Such a text is computed as typed, with 32-bit terms and the range
+// error.
 inline std::string withZeroDenominator(const std::string& text) {
-  std::string out = text;
-  out.insert(std::min(out.find('\n'), out.size()), " / ");
-  return out;
+  bool digit = false;
+  std::size_t end = 0;
+  for (; end < text.size(); ++end) {
+    const auto ch = static_cast<unsigned char>(text[end]);
+    if ((ch == '\r' || ch == '\n') && digit) break;
+    const bool fullWidthDigit = text.compare(end, 2, "\xEF\xBC") == 0 && end + 2 < text.size() &&
+                                static_cast<unsigned char>(text[end + 2]) >= 0x90 &&
+                                static_cast<unsigned char>(text[end + 2]) <= 0x99;
+    digit = digit || (ch >= '0' && ch <= '9') || fullWidthDigit;
+  }
+  return std::string(text).insert(end, " / ");
 }
 
 // The cell text the programs write for a value in lowest terms with a

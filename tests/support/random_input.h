@@ -32,11 +32,16 @@ inline int testMultiplier() {
 
 inline int iterations(int base) { return base * testMultiplier(); }
 
-// An element as typed: a numerator and a positive denominator, not always in
-// lowest terms (2/4 and -6/9 are typed so).
+// An element as stored from its text: a numerator and a positive
+// denominator, not always in lowest terms (2/4 and -6/9 are typed so). A
+// decimal is typed with `places` decimal digits in its numerator N and
+// `denominatorPlaces` in its denominator D, and stored as N * 10^b / (D *
+// 10^a): 0.05 as 5/100, 1.5/0.25 as 1500/250.
 struct Element {
   mpz_class num = 0;
   mpz_class den = 1;
+  int places = 0;
+  int denominatorPlaces = 0;
   Rational value() const {
     Rational q(num, den);
     q.canonicalize();
@@ -54,18 +59,65 @@ inline RationalMatrix valueOf(const TypedMatrix& typed) {
   return m;
 }
 
-// The text a user types for a matrix: rows on lines, elements as n or n/d.
-inline std::string matrixText(const TypedMatrix& typed) {
-  std::string text;
+// How a text is typed or pasted: what separates elements and ends lines, the
+// empty lines around and between the rows, and the characters of an input
+// method (UTF-8).
+struct Typing {
+  std::string blank = " ";
+  std::string lineBreak = "\n";
+  const char* emptyLine = nullptr;  // a line between the rows, before the first and after the last
+  bool fullWidth = false;           // digits, '/', '-' and '.' as an input method writes them
+};
+
+// The digits of |v| with a decimal point `places` digits from the right (a
+// leading zero when none is left of it); the sign is the caller's.
+inline std::string decimalDigits(const mpz_class& v, int places) {
+  std::string digits = mpz_class(abs(v)).get_str();
+  if (places == 0) return digits;
+  if (digits.size() <= static_cast<std::size_t>(places)) digits.insert(0, places + 1 - digits.size(), '0');
+  digits.insert(digits.size() - places, ".");
+  return digits;
+}
+
+inline mpz_class powerOfTen(int places) {
+  mpz_class p;
+  mpz_ui_pow_ui(p.get_mpz_t(), 10, static_cast<unsigned long>(places));
+  return p;
+}
+
+inline std::string elementText(const Element& e) {
+  const mpz_class n = e.num / powerOfTen(e.denominatorPlaces), d = e.den / powerOfTen(e.places);
+  std::string text = (n < 0 ? "-" : "") + decimalDigits(n, e.places);
+  if (d != 1 || e.denominatorPlaces > 0) text += '/' + decimalDigits(d, e.denominatorPlaces);
+  return text;
+}
+
+// The characters of an input method for the ASCII ones of a text.
+inline std::string inFullWidth(const std::string& text) {
+  std::string out;
+  for (const char ch : text) {
+    if (ch >= '0' && ch <= '9') out += {'\xEF', '\xBC', static_cast<char>(0x90 + (ch - '0'))};  // U+FF10 + digit
+    else if (ch == '/') out += "\uFF0F";
+    else if (ch == '-') out += "\uFF0D";
+    else if (ch == '.') out += "\uFF0E";
+    else out += ch;
+  }
+  return out;
+}
+
+// The text a user types for a matrix: rows on lines, elements as n, n/d or
+// decimals.
+inline std::string matrixText(const TypedMatrix& typed, const Typing& typing = {}) {
+  const std::string emptyLine = typing.emptyLine == nullptr ? "" : typing.emptyLine + typing.lineBreak;
+  std::string text = emptyLine;
   for (std::size_t r = 0; r < typed.size(); ++r) {
-    if (r > 0) text += '\n';
+    if (r > 0) text += typing.lineBreak + emptyLine;
     for (std::size_t c = 0; c < typed[r].size(); ++c) {
-      if (c > 0) text += ' ';
-      text += typed[r][c].num.get_str();
-      if (typed[r][c].den != 1) text += '/' + typed[r][c].den.get_str();
+      if (c > 0) text += typing.blank;
+      text += typing.fullWidth ? inFullWidth(elementText(typed[r][c])) : elementText(typed[r][c]);
     }
   }
-  return text;
+  return typing.emptyLine == nullptr ? text : text + typing.lineBreak + typing.emptyLine;
 }
 
 inline bool fitsInt32(const TypedMatrix& typed) {
@@ -138,8 +190,10 @@ class RandomInput {
     }
   }
 
-  // An element of a kind `terms` allows, every kind as likely.
+  // An element of a kind `terms` allows, every kind as likely but decimals,
+  // one in four.
   Element element(Terms terms) {
+    if (oneIn(4)) return decimal(terms);
     switch (rng_() % (terms == Terms::Small ? 4 : terms == Terms::Int32 ? 8 : 10)) {
       case 0: return {};
       case 1: return {integer(between(-3, 3))};
@@ -155,6 +209,34 @@ class RandomInput {
       case 8: return pick(std::span<const Element>(wideBoundaries()));
       default: return {wideInteger(), oneIn(2) ? mpz_class(1) : mpz_class(abs(wideInteger()))};
     }
+  }
+
+  // A decimal: small ones such as 0.5, -0.25, 1.5/2 and 3/0.5 for small
+  // terms; for the others also ones whose stored terms leave 32 bits by
+  // their decimal places (up to 12), and for wide terms numerators of up to
+  // 18 digits.
+  Element decimal(Terms terms) {
+    const bool small = terms == Terms::Small || oneIn(2);
+    const std::int64_t largest = small ? 30 : terms == Terms::Int32 ? 999999999 : 999999999999999999;
+    Element e;
+    e.places = static_cast<int>(between(0, terms == Terms::Small ? 1 : small ? 2 : 12));
+    e.denominatorPlaces = oneIn(3) ? static_cast<int>(between(0, small ? 1 : 3)) : 0;
+    const mpz_class n = integer(between(-largest, largest));
+    const mpz_class d = e.denominatorPlaces > 0 || oneIn(3) ? integer(between(1, small ? 8 : 99999)) : mpz_class(1);
+    e.num = n * powerOfTen(e.denominatorPlaces);
+    e.den = d * powerOfTen(e.places);
+    return e;
+  }
+
+  // A way of typing a text: often plainly, else with the separators and
+  // line breaks of a paste or an input method.
+  Typing typing() {
+    static const char* const kBlanks[] = {" ", "\t", ", ", "\u3000", "\u00A0", "\uFF0C", " \t ", "\u2009"};
+    static const char* const kLineBreaks[] = {"\n", "\r\n", "\r"};
+    static const char* const kEmptyLines[] = {"", " ", "\t\t", "\u77E9\u9635"};  // the last: Chinese text
+    if (oneIn(2)) return {};
+    return {pick(std::span<const char* const>(kBlanks)), pick(std::span<const char* const>(kLineBreaks)),
+            oneIn(2) ? nullptr : pick(std::span<const char* const>(kEmptyLines)), oneIn(4)};
   }
 
   // A rows x columns matrix of elements.
