@@ -135,6 +135,17 @@ def dornikel_checks(c, work):
     c.expect("² ³ ¹ and the soft hyphen are read as matcalc reads them", "dornikel", lacking,
              c.matcalc("dornikel", lacking))
 
+    # A spreadsheet's cells as it puts them on the clipboard: tabs, CR LF,
+    # a final CR LF, decimals as shown; pasted into the edit box.
+    pasted = "1.5\t2\r\n3\t4.25\r\n"
+    meant = [dict(MATRIX_RESULT, text="行列式的值为 3/8")]
+    code, got, err = c.guidriver("dornikel", ["--paste", "1004", pasted, "--press", "1000"])
+    typed = c.matcalc("dornikel", ["--text", "1004", pasted, "--press", "1000"])
+    c.check("a spreadsheet's 2 x 2 pasted: its determinant 3/8, as matcalc reads the same text",
+            code == 0 and got == meant == typed, f"exit {code}, got {got}, matcalc {typed}, stderr {err!r}")
+    c.expect("a text of lines ended by line feeds alone pasted: each is a row", "dornikel",
+             ["--paste", "1004", "1\t2\n3\t4\n", "--press", "1000"], [MATRIX_RESULT])
+
     screenshots(c, "dornikel", ["--text", "1004", "1/2 1/3 1/4\n1/3 1/4 1/5\n1/4 1/5 1/6"])
 
 
@@ -273,6 +284,9 @@ def sontaby_checks(c, work):
                 f"exit {code}, got {got}, matcalc {expected}, stderr {err!r}")
     nested_compute(c, "sontaby", ["--check", "1007", "--text", "1006", MATRIX, "--text", "1004", MATRIX],
                    ["--check", "1011"])
+    c.expect("sontaby: two spreadsheet pastes multiplied", "sontaby",
+             ["--paste", "1006", "1\t2\r\n3\t4\r\n", "--paste", "1004", "0.5\t1\r\n1\t0\r\n", "--check", "1011",
+              "--press", "1000"], [{"owner": "none", "caption": "计算完毕", "text": "5/2 1 \n11/2 3 \n"}])
     screenshots(c, "sontaby", ["--text", "1006", "1/2 1/3\n-3 4", "--text", "1004", "5 6\n7 8", "--check", "1011"])
 
 

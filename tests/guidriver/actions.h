@@ -15,10 +15,12 @@ struct Action {
   // KeepOpen: from now on boxes without an owner stay open, so that later
   // commands run inside their message loops; CloseBoxes: reads the boxes
   // left open again (oldest first) and closes them.
-  enum class Kind { Text, Check, Press, Snap, SnapBox, KeepOpen, CloseBoxes };
+  // Paste: the text is put on the clipboard and pasted into the emptied
+  // edit box, as a user pastes what a spreadsheet copied.
+  enum class Kind { Text, Paste, Check, Press, Snap, SnapBox, KeepOpen, CloseBoxes };
   Kind kind;
   int id = 0;
-  std::wstring text;  // Text: the edit box's contents (CR LF line ends); Snap*: a file
+  std::wstring text;  // Text: the edit box's contents (CR LF line ends); Paste: the clipboard's, as given; Snap*: a file
 };
 
 struct Run {

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstring>
 
 #include "result_window_ids.h"
 #include "window_search.h"
@@ -96,6 +97,7 @@ std::vector<Box> CalculatorSession::apply(const Action& action) {
       }
       break;
     }
+    case Action::Kind::Paste: paste(action.id, action.text); break;
     case Action::Kind::Check: {
       const HWND radio = control(action.id);
       if (!IsWindowEnabled(radio)) throw DriverError("radio button " + std::to_string(action.id) + " is disabled");
@@ -177,6 +179,36 @@ Box CalculatorSession::readBox(HWND box) {
            resultTextBox(box) != nullptr};
   GetWindowRect(box, &read.rect);
   return read;
+}
+
+// Puts `text` on the clipboard as CF_UNICODETEXT and sends WM_PASTE to the
+// emptied edit box `id`. Wine's clipboard manager, when it starts, may empty
+// the clipboard to take in the X11 selection: the paste is made again until
+// the box holds the text (three times at most).
+void CalculatorSession::paste(int id, const std::wstring& text) {
+  const HWND box = control(id);
+  for (int attempt = 0; attempt < 3; ++attempt) {
+    waitUntil([] { return OpenClipboard(nullptr) != FALSE; }, "the clipboard to open");
+    EmptyClipboard();
+    const std::size_t bytes = (text.size() + 1) * sizeof(wchar_t);
+    if (const HGLOBAL data = GlobalAlloc(GMEM_MOVEABLE, bytes)) {
+      std::memcpy(GlobalLock(data), text.c_str(), bytes);
+      GlobalUnlock(data);
+      if (SetClipboardData(CF_UNICODETEXT, data) == nullptr) GlobalFree(data);
+    }
+    CloseClipboard();
+    DWORD_PTR result = 0;
+    SendMessageTimeoutW(box, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L""), SMTO_NORMAL, kStepTimeoutMs, &result);
+    SendMessageTimeoutW(box, WM_PASTE, 0, 0, SMTO_NORMAL, kStepTimeoutMs, &result);
+    // The box is another process's: its text comes by WM_GETTEXT.
+    std::wstring pasted(text.size() + 2, L'\0');
+    DWORD_PTR length = 0;
+    SendMessageTimeoutW(box, WM_GETTEXT, pasted.size(), reinterpret_cast<LPARAM>(pasted.data()), SMTO_NORMAL,
+                        kStepTimeoutMs, &length);
+    pasted.resize(length);
+    if (pasted == text) return;
+  }
+  throw DriverError("the paste into " + std::to_string(id) + " did not arrive");
 }
 
 // By IDOK, as 确定 or the OK button would; or by the Escape key, pressed

@@ -45,6 +45,7 @@ class CalculatorSession {
   Box readBox(HWND box);
   void closeBox(HWND box);
   void copyResult(HWND box);
+  void paste(int id, const std::wstring& text);
   void snapshot(HWND window, const std::wstring& file);
   std::vector<Box> closeOpenBoxes();
 
