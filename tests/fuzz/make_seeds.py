@@ -53,10 +53,10 @@ def main():
     for name in sorted(os.listdir(cases_dir)):
         if not name.endswith(".cases"):
             continue
-        program = name.split(".")[0].split("-")[0]
-        target = os.path.join(corpus_dir, program)
-        os.makedirs(target, exist_ok=True)
         for number, case in enumerate(run_cases.read_cases(os.path.join(cases_dir, name))):
+            program = case["args"][0].decode()
+            target = os.path.join(corpus_dir, program)
+            os.makedirs(target, exist_ok=True)
             seed = encode(program, case["args"][1:])
             if seed:
                 with open(os.path.join(target, f"{name[:-6]}-{number:03}"), "wb") as f:
