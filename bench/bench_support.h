@@ -36,15 +36,15 @@ inline std::string unitUpperTriangular(int n) {
   return text;
 }
 
-// The kinds of 20 x 20 input the wide benchmarks run, each seeded random:
+// The kinds of 20 x 20 input the benchmarks of long terms run, each seeded random:
 // integers -9 ... 9; fractions a/b with |a| <= 9 and 1 <= b <= 9; the same
 // up to 99; and the worst text, every element a 10-digit numerator over a
 // distinct 10-digit denominator.
-enum class WideKind { Integers9, Fractions9, Fractions99, TenDigits };
-inline constexpr const char* kWideKindNames[] = {"integers -9..9", "fractions up to 9/9", "fractions up to 99/99",
+enum class TermKind { Integers9, Fractions9, Fractions99, TenDigits };
+inline constexpr const char* kTermKindNames[] = {"integers -9..9", "fractions up to 9/9", "fractions up to 99/99",
                                                  "10-digit fractions"};
 
-inline std::string randomMatrix(WideKind kind, unsigned seed, int n = 20) {
+inline std::string randomMatrix(TermKind kind, unsigned seed, int n = 20) {
   std::mt19937 rng(seed);
   const auto between = [&](long lo, long hi) { return lo + static_cast<long>(rng() % static_cast<unsigned long>(hi - lo + 1)); };
   std::set<long> denominators;
@@ -53,12 +53,12 @@ inline std::string randomMatrix(WideKind kind, unsigned seed, int n = 20) {
     for (int c = 1; c <= n; ++c) {
       if (c > 1) text += ' ';
       switch (kind) {
-        case WideKind::Integers9: text += std::to_string(between(-9, 9)); break;
-        case WideKind::Fractions9: text += std::to_string(between(-9, 9)) + '/' + std::to_string(between(1, 9)); break;
-        case WideKind::Fractions99:
+        case TermKind::Integers9: text += std::to_string(between(-9, 9)); break;
+        case TermKind::Fractions9: text += std::to_string(between(-9, 9)) + '/' + std::to_string(between(1, 9)); break;
+        case TermKind::Fractions99:
           text += std::to_string(between(-99, 99)) + '/' + std::to_string(between(1, 99));
           break;
-        case WideKind::TenDigits: {
+        case TermKind::TenDigits: {
           long den = between(1000000000, 2147483647);
           while (!denominators.insert(den).second) den = between(1000000000, 2147483647);
           if (rng() % 2 == 0) text += '-';

@@ -1,6 +1,6 @@
 #pragma once
 // FLINT's exact rational matrices (fmpq_mat) on the same texts, as the
-// reference the wide benchmarks are measured against. Benchmarks only.
+// reference the benchmarks of long terms are measured against. Benchmarks only.
 #include <flint/fmpq_mat.h>
 
 #include <sstream>

@@ -26,7 +26,7 @@ class CommandReading {
 
   Arithmetic arithmetic(Method method) const {
     if (zeroDenominator_) return Arithmetic::AsTyped;
-    return method == Method::Kernel ? Arithmetic::Exact : Arithmetic::Stepwise;
+    return method == Method::Kernel ? Arithmetic::Kernel : Arithmetic::StepByStep;
   }
 
  private:

@@ -13,8 +13,9 @@ namespace {
 // thousands of digits, megabytes in all. Measured on a number of 8,000
 // digits: 830 us the library's way and 340 us this way on the host, 2.8 ms
 // and 1.0 ms in the 32-bit Windows build. Here the number
-// is split in halves by the power of ten nearest its middle, and each half
-// again, down to blocks of 18 digits; each split is a division by a power of
+// is split by the largest power 10^(18 * 2^j) below it, into the high part
+// and the low 18 * 2^j digits, and each part again, down to blocks of 18
+// digits; each split is a division by a power of
 // ten computed once, done as two multiplications by its reciprocal
 // (Barrett's method), so that the library's fast multiplication does the work.
 

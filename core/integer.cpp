@@ -8,89 +8,89 @@
 
 namespace matcalc {
 
-// Either side wide: both become the other's value, in its form.
-void Integer::assignWide(Integer&& other) noexcept {
-  if (wide_ && other.wide_) {
+// Either side big: both become the other's value, in its form.
+void Integer::assignBig(Integer&& other) noexcept {
+  if (isBig_ && other.isBig_) {
     big_ = std::move(other.big_);
-  } else if (wide_) {
-    destroyWide();
+  } else if (isBig_) {
+    destroyBig();
     small_ = other.small_;
   } else {
     new (&big_) BigInt(std::move(other.big_));
-    wide_ = true;
+    isBig_ = true;
   }
 }
 
-void Integer::destroyWide() noexcept {
+void Integer::destroyBig() noexcept {
   big_.~BigInt();
-  wide_ = false;
+  isBig_ = false;
 }
 
 Integer Integer::canonical(BigInt&& value) {
   if (value >= INT64_MIN && value <= INT64_MAX) return static_cast<std::int64_t>(value);
   Integer out;
   new (&out.big_) BigInt(std::move(value));
-  out.wide_ = true;
+  out.isBig_ = true;
   return out;
 }
 
 // op takes BigInt or std::int64_t operands, and gets a BigInt for the first
 // when both are inline.
 template <class Op>
-Integer Integer::wide(const Integer& a, const Integer& b, Op op) {
-  if (a.wide_ && b.wide_) return canonical(op(a.big_, b.big_));
-  if (a.wide_) return canonical(op(a.big_, b.small_));
-  if (b.wide_) return canonical(op(a.small_, b.big_));
+Integer Integer::onBig(const Integer& a, const Integer& b, Op op) {
+  if (a.isBig_ && b.isBig_) return canonical(op(a.big_, b.big_));
+  if (a.isBig_) return canonical(op(a.big_, b.small_));
+  if (b.isBig_) return canonical(op(a.small_, b.big_));
   return canonical(op(BigInt(a.small_), b.small_));
 }
 
-Integer Integer::wideSum(const Integer& a, const Integer& b) {
-  return wide(a, b, [](const auto& x, const auto& y) { return BigInt(x + y); });
+Integer Integer::bigSum(const Integer& a, const Integer& b) {
+  return onBig(a, b, [](const auto& x, const auto& y) { return BigInt(x + y); });
 }
 
-Integer Integer::wideDifference(const Integer& a, const Integer& b) {
-  return wide(a, b, [](const auto& x, const auto& y) { return BigInt(x - y); });
+Integer Integer::bigDifference(const Integer& a, const Integer& b) {
+  return onBig(a, b, [](const auto& x, const auto& y) { return BigInt(x - y); });
 }
 
-Integer Integer::wideProduct(const Integer& a, const Integer& b) {
-  return wide(a, b, [](const auto& x, const auto& y) { return BigInt(x * y); });
+Integer Integer::bigProduct(const Integer& a, const Integer& b) {
+  return onBig(a, b, [](const auto& x, const auto& y) { return BigInt(x * y); });
 }
 
 // A divisor that fits in 64 bits takes the library's division by a machine
-// word; a wide one the exact division.
-Integer Integer::wideQuotient(const Integer& a, const Integer& b) {
-  if (a.wide_ && b.wide_) return canonical(exactQuotient(a.big_, b.big_));
-  return wide(a, b, [](const auto& x, const auto& y) { return BigInt(x / y); });
+// word; a big one the exact division.
+Integer Integer::bigQuotient(const Integer& a, const Integer& b) {
+  if (a.isBig_ && b.isBig_) return canonical(exactQuotient(a.big_, b.big_));
+  return onBig(a, b, [](const auto& x, const auto& y) { return BigInt(x / y); });
 }
 
-Integer Integer::wideNegation() const { return canonical(wide_ ? BigInt(-big_) : -BigInt(small_)); }
+Integer Integer::bigNegation() const { return canonical(isBig_ ? BigInt(-big_) : -BigInt(small_)); }
 
-Integer Integer::wideGcd(const Integer& a, const Integer& b) {
-  if (!a.wide_ && !b.wide_) {
+Integer Integer::bigGcd(const Integer& a, const Integer& b) {
+  if (!a.isBig_ && !b.isBig_) {
     // The magnitude of INT64_MIN, 2^63, does not fit inline, and neither may
     // the divisor.
     const std::uint64_t g = gcd64(magnitude(a.small_), magnitude(b.small_));
     if (g <= INT64_MAX) return static_cast<std::int64_t>(g);
     return Integer::canonical(BigInt(g));
   }
-  if (!a.wide_ || !b.wide_) {
-    // One term fits in a machine word: the library reduces the wide one by it first.
-    const BigInt& wide = a.wide_ ? a.big_ : b.big_;
-    const std::uint64_t word = magnitude(a.wide_ ? b.small_ : a.small_);
-    if (word == 0) return Integer::canonical(abs(wide));
-    return Integer::canonical(boost::multiprecision::gcd(wide, BigInt(word)));
+  if (!a.isBig_ || !b.isBig_) {
+    // One term fits in a machine word: the library reduces the big one by it first.
+    const BigInt& big = a.isBig_ ? a.big_ : b.big_;
+    const std::uint64_t word = magnitude(a.isBig_ ? b.small_ : a.small_);
+    if (word == 0) return Integer::canonical(abs(big));
+    return Integer::canonical(boost::multiprecision::gcd(big, BigInt(word)));
   }
   return Integer::canonical(boost::multiprecision::gcd(a.big_, b.big_));
 }
 
 std::strong_ordering operator<=>(const Integer& a, const Integer& b) {
-  if (!a.wide_ && !b.wide_) return a.small_ <=> b.small_;
-  const int c = a.wide_ && b.wide_ ? a.big_.compare(b.big_) : a.wide_ ? a.big_.sign() : -b.big_.sign();
+  if (!a.isBig_ && !b.isBig_) return a.small_ <=> b.small_;
+  const int c = a.isBig_ && b.isBig_ ? a.big_.compare(b.big_) : a.isBig_ ? a.big_.sign() : -b.big_.sign();
   return c <=> 0;
 }
 
 void Integer::appendDecimal(std::string& out) const {
-  if (wide_) {
+  if (isBig_) {
     appendDecimalForm(out, big_);
     return;
   }

@@ -40,79 +40,79 @@ class Integer {
   Integer(std::int64_t value) : small_(value) {}  // NOLINT(google-explicit-constructor): a number like any other
   // A value computed on the library integer, in its one form.
   explicit Integer(BigInt&& value) : Integer(canonical(std::move(value))) {}
-  Integer(const Integer& other) : wide_(other.wide_) {
-    if (wide_) new (&big_) BigInt(other.big_);
+  Integer(const Integer& other) : isBig_(other.isBig_) {
+    if (isBig_) new (&big_) BigInt(other.big_);
     else small_ = other.small_;
   }
-  Integer(Integer&& other) noexcept : wide_(other.wide_) {
-    if (wide_) new (&big_) BigInt(std::move(other.big_));
+  Integer(Integer&& other) noexcept : isBig_(other.isBig_) {
+    if (isBig_) new (&big_) BigInt(std::move(other.big_));
     else small_ = other.small_;
   }
   Integer& operator=(const Integer& other) {
-    if (!wide_ && !other.wide_) small_ = other.small_;
-    else if (this != &other) assignWide(Integer(other));
+    if (!isBig_ && !other.isBig_) small_ = other.small_;
+    else if (this != &other) assignBig(Integer(other));
     return *this;
   }
   Integer& operator=(Integer&& other) noexcept {
-    if (!wide_ && !other.wide_) small_ = other.small_;
-    else if (this != &other) assignWide(std::move(other));
+    if (!isBig_ && !other.isBig_) small_ = other.small_;
+    else if (this != &other) assignBig(std::move(other));
     return *this;
   }
   Integer& operator=(std::int64_t value) {
-    if (wide_) destroyWide();
+    if (isBig_) destroyBig();
     small_ = value;
     return *this;
   }
   ~Integer() {
-    if (wide_) destroyWide();
+    if (isBig_) destroyBig();
   }
 
-  bool isZero() const { return !wide_ && small_ == 0; }
-  bool isNegative() const { return wide_ ? big_.sign() < 0 : small_ < 0; }
-  bool isOne() const { return !wide_ && small_ == 1; }
+  bool isZero() const { return !isBig_ && small_ == 0; }
+  bool isNegative() const { return isBig_ ? big_.sign() < 0 : small_ < 0; }
+  bool isOne() const { return !isBig_ && small_ == 1; }
   // Whether the magnitude is 2 or more.
-  bool magnitudeAtLeastTwo() const { return wide_ || small_ >= 2 || small_ <= -2; }
-  bool fitsInt32() const { return !wide_ && small_ >= INT32_MIN && small_ <= INT32_MAX; }
+  bool magnitudeAtLeastTwo() const { return isBig_ || small_ >= 2 || small_ <= -2; }
+  bool fitsInt32() const { return !isBig_ && small_ >= INT32_MIN && small_ <= INT32_MAX; }
   // Whether |value| < bound (bound > 0): the test for a native fast path.
-  bool magnitudeBelow(std::int64_t bound) const { return !wide_ && small_ > -bound && small_ < bound; }
+  bool magnitudeBelow(std::int64_t bound) const { return !isBig_ && small_ > -bound && small_ < bound; }
   // The value, for a caller that has seen it fit in 64 bits.
   std::int64_t small() const { return small_; }
 
   Integer operator-() const {
-    if (!wide_ && small_ != INT64_MIN) return -small_;
-    return wideNegation();
+    if (!isBig_ && small_ != INT64_MIN) return -small_;
+    return bigNegation();
   }
   friend Integer operator+(const Integer& a, const Integer& b) {
     std::int64_t r;
-    if (!a.wide_ && !b.wide_ && !__builtin_add_overflow(a.small_, b.small_, &r)) return r;
-    return wideSum(a, b);
+    if (!a.isBig_ && !b.isBig_ && !__builtin_add_overflow(a.small_, b.small_, &r)) return r;
+    return bigSum(a, b);
   }
   friend Integer operator-(const Integer& a, const Integer& b) {
     std::int64_t r;
-    if (!a.wide_ && !b.wide_ && !__builtin_sub_overflow(a.small_, b.small_, &r)) return r;
-    return wideDifference(a, b);
+    if (!a.isBig_ && !b.isBig_ && !__builtin_sub_overflow(a.small_, b.small_, &r)) return r;
+    return bigDifference(a, b);
   }
   friend Integer operator*(const Integer& a, const Integer& b) {
     std::int64_t r;
-    if (!a.wide_ && !b.wide_ && !__builtin_mul_overflow(a.small_, b.small_, &r)) return r;
-    return wideProduct(a, b);
+    if (!a.isBig_ && !b.isBig_ && !__builtin_mul_overflow(a.small_, b.small_, &r)) return r;
+    return bigProduct(a, b);
   }
   // The quotient of a division that leaves no remainder (b divides a, b != 0).
   friend Integer exactQuotient(const Integer& a, const Integer& b) {
-    if (!a.wide_ && !b.wide_ && !(a.small_ == INT64_MIN && b.small_ == -1)) return a.small_ / b.small_;
-    return wideQuotient(a, b);
+    if (!a.isBig_ && !b.isBig_ && !(a.small_ == INT64_MIN && b.small_ == -1)) return a.small_ / b.small_;
+    return bigQuotient(a, b);
   }
   // The greatest common divisor of the magnitudes; gcd(x, 0) = |x|.
   friend Integer gcd(const Integer& a, const Integer& b) {
-    if (!a.wide_ && !b.wide_ && a.small_ != INT64_MIN && b.small_ != INT64_MIN) {
+    if (!a.isBig_ && !b.isBig_ && a.small_ != INT64_MIN && b.small_ != INT64_MIN) {
       return static_cast<std::int64_t>(gcd64(magnitude(a.small_), magnitude(b.small_)));
     }
-    return wideGcd(a, b);
+    return bigGcd(a, b);
   }
 
   friend bool operator==(const Integer& a, const Integer& b) {
-    if (!a.wide_ && !b.wide_) return a.small_ == b.small_;
-    return a.wide_ && b.wide_ && a.big_ == b.big_;  // one form a value: inline and wide never meet
+    if (!a.isBig_ && !b.isBig_) return a.small_ == b.small_;
+    return a.isBig_ && b.isBig_ && a.big_ == b.big_;  // one form a value: inline and big never meet
   }
   friend std::strong_ordering operator<=>(const Integer& a, const Integer& b);
 
@@ -121,23 +121,23 @@ class Integer {
   void appendDecimal(std::string& out) const;
 
  private:
-  // Out of line: only wide values take these.
-  void assignWide(Integer&& other) noexcept;
-  void destroyWide() noexcept;
-  // The one form of a value computed wide: inline when it fits in 64 bits.
+  // Out of line: only big values take these.
+  void assignBig(Integer&& other) noexcept;
+  void destroyBig() noexcept;
+  // The one form of a value computed big: inline when it fits in 64 bits.
   static Integer canonical(BigInt&& value);
-  // The operations on values of which at least one is wide, or whose native
+  // The operations on values of which at least one is big, or whose native
   // result leaves 64 bits; out of line, so that the native ones inline.
   template <class Op>
-  static Integer wide(const Integer& a, const Integer& b, Op op);
-  static Integer wideSum(const Integer& a, const Integer& b);
-  static Integer wideDifference(const Integer& a, const Integer& b);
-  static Integer wideProduct(const Integer& a, const Integer& b);
-  static Integer wideQuotient(const Integer& a, const Integer& b);
-  static Integer wideGcd(const Integer& a, const Integer& b);
-  Integer wideNegation() const;
+  static Integer onBig(const Integer& a, const Integer& b, Op op);
+  static Integer bigSum(const Integer& a, const Integer& b);
+  static Integer bigDifference(const Integer& a, const Integer& b);
+  static Integer bigProduct(const Integer& a, const Integer& b);
+  static Integer bigQuotient(const Integer& a, const Integer& b);
+  static Integer bigGcd(const Integer& a, const Integer& b);
+  Integer bigNegation() const;
 
-  bool wide_ = false;  // whether the value leaves 64 bits
+  bool isBig_ = false;  // whether the value leaves 64 bits
   union {
     std::int64_t small_;  // the value, when it fits in 64 bits
     BigInt big_;          // the value otherwise, held here: one of up to 128

@@ -17,7 +17,7 @@ std::int64_t nativePowerOfTen(int digits) {
 
 // The number being read, exact whatever its length. It is a native integer
 // while its magnitude is below 10^17; beyond that its digits are gathered
-// natively in blocks of 18 and joined to a wide value a block at a time.
+// natively in blocks of 18 and joined to a big value a block at a time.
 class Accumulator {
  public:
   // A run of digits, each d making the number times 10 plus d, or minus d in
@@ -28,31 +28,31 @@ class Accumulator {
   bool push(std::string_view digits, bool negative) {
     for (const char ch : digits) {
       const int digit = negative ? '0' - ch : ch - '0';
-      if (!wide_) {
+      if (!big_) {
         if (native_ > -kNativeLimit && native_ < kNativeLimit) {
           native_ = native_ * 10 + digit;
           continue;
         }
-        wide_ = true;
-        widePart_ = native_;
+        big_ = true;
+        bigPart_ = native_;
         native_ = 0;
       }
       native_ = native_ * 10 + digit;
       if (++blockDigits_ == kBlockDigits) {
-        widePart_ *= kBlockScale;  // in place: the library keeps its storage
-        widePart_ += native_;
+        bigPart_ *= kBlockScale;  // in place: the library keeps its storage
+        bigPart_ += native_;
         native_ = 0;
         blockDigits_ = 0;
       }
     }
-    return !wide_ && native_ >= INT32_MIN && native_ <= INT32_MAX;
+    return !big_ && native_ >= INT32_MIN && native_ <= INT32_MAX;
   }
 
-  bool isZero() const { return !wide_ && native_ == 0; }
+  bool isZero() const { return !big_ && native_ == 0; }
 
   // Stores the value, and the accumulator goes back to 0.
   void moveTo(Integer& target) {
-    if (wide_) moveWideTo(target);
+    if (big_) moveBigTo(target);
     else target = native_;
     native_ = 0;
   }
@@ -61,19 +61,19 @@ class Accumulator {
   static constexpr std::int64_t kNativeLimit = 100'000'000'000'000'000;
   static constexpr int kBlockDigits = 18;
   static constexpr std::int64_t kBlockScale = 1'000'000'000'000'000'000;
-  [[gnu::noinline]] void moveWideTo(Integer& target) {
-    widePart_ *= nativePowerOfTen(blockDigits_);
-    widePart_ += native_;
-    target = Integer(std::move(widePart_));
-    wide_ = false;
+  [[gnu::noinline]] void moveBigTo(Integer& target) {
+    bigPart_ *= nativePowerOfTen(blockDigits_);
+    bigPart_ += native_;
+    target = Integer(std::move(bigPart_));
+    big_ = false;
     blockDigits_ = 0;
   }
 
-  // Native: the value. Wide: the digits after widePart_, blockDigits_ of
-  // them, so that the value is widePart_ * 10^blockDigits_ + native_.
+  // Native: the value. Big: the digits after bigPart_, blockDigits_ of
+  // them, so that the value is bigPart_ * 10^blockDigits_ + native_.
   std::int64_t native_ = 0;
-  bool wide_ = false;
-  BigInt widePart_;
+  bool big_ = false;
+  BigInt bigPart_;
   int blockDigits_ = 0;
 };
 

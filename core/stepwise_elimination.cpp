@@ -84,7 +84,7 @@ Status diagonalProduct(const FractionGrid& g, int n, Fraction& product, Arithmet
   for (int r = 1; r <= n; ++r) {
     Fraction next{product.num * g.num[r][r], product.den * g.den[r][r]};
     reduce(next, Bound::Denominator, BoundSign::SetAside);
-    if (const Status s = fits(next, arithmetic); s != Status::Ok) return s;
+    if (const Status s = rangeStatus(next, arithmetic); s != Status::Ok) return s;
     product = std::move(next);
   }
   return Status::Ok;

@@ -24,9 +24,9 @@ Status stepwiseDeterminant(FractionGrid& grid, int n, Arithmetic arithmetic, Fra
   if (const Status s = forwardEliminate(grid, n, n, PivotRepair::RowSwap, swaps, arithmetic); s != Status::Ok) return s;
   if (const Status s = diagonalProduct(grid, n, det, arithmetic); s != Status::Ok) return s;
   normaliseSign(det);
-  if (const Status s = fits(det, arithmetic); s != Status::Ok) return s;
+  if (const Status s = rangeStatus(det, arithmetic); s != Status::Ok) return s;
   if (swaps % 2 != 0) det.num = -det.num;
-  return fits(det, arithmetic);
+  return rangeStatus(det, arithmetic);
 }
 
 constexpr int kEditBoxes[] = {kMatrixBox};
@@ -56,7 +56,7 @@ void Dornikel::compute(Window& dialog) {
   // faster.
   const Arithmetic arithmetic = reading.arithmetic(method_);
   Fraction det;
-  if (arithmetic == Arithmetic::Exact) det = determinantOf(grid_, read.rows, work_);
+  if (arithmetic == Arithmetic::Kernel) det = determinantOf(grid_, read.rows, work_);
   else if (reportFailure(dialog, stepwiseDeterminant(grid_, read.rows, arithmetic, det))) return;
 
   // 9, 10. The value alone for an integer or for 0, otherwise P/Q, in a box

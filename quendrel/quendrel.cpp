@@ -29,7 +29,7 @@ void Quendrel::onCommand(Window& dialog, int id) {
 
 void Quendrel::compute(Window& dialog) {
   // 1 to 4. The matrix read, then the choice checked.
-  Arithmetic arithmetic = Arithmetic::Exact;
+  Arithmetic arithmetic = Arithmetic::Kernel;
   if (!readMatrixText(dialog, arithmetic) || !checkChoice(dialog)) return;
 
   // 5 to 8. The elimination shown to the user: rows added to a zero pivot's
@@ -37,9 +37,9 @@ void Quendrel::compute(Window& dialog) {
   // reduced. Exactly, the integer kernel gives the cells and the rank unless
   // a pivot needs a repair; then, and as typed, step by step.
   int rank = 0;
-  const bool fromKernel = arithmetic == Arithmetic::Exact && shownFromKernel(grid_, rows_, columns_, work_, rank);
+  const bool fromKernel = arithmetic == Arithmetic::Kernel && shownFromKernel(grid_, rows_, columns_, work_, rank);
   if (!fromKernel) {
-    if (arithmetic == Arithmetic::Exact) arithmetic = Arithmetic::Stepwise;
+    if (arithmetic == Arithmetic::Kernel) arithmetic = Arithmetic::StepByStep;
     if (reportFailure(dialog, shownStepByStep(grid_, rows_, columns_, arithmetic))) return;
   }
 

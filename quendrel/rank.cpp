@@ -24,7 +24,7 @@ int rowRank(FractionGrid& grid, int rows, int columns) {
     if (p != pivot) swapRows(grid, p, pivot, columns);
     for (int i = pivot + 1; i <= rows; ++i) {
       if (grid.num[i][c].isZero()) continue;  // nothing to clear in this row
-      eliminationStep(grid, pivot, c, i, columns, Arithmetic::Stepwise);  // terms of any size: it cannot fail
+      eliminationStep(grid, pivot, c, i, columns, Arithmetic::StepByStep);  // terms of any size: it cannot fail
     }
     rank = pivot;
   }

@@ -16,7 +16,7 @@ namespace {
 template <class Int>
 Status normaliseAndReduce(BasicFraction<Int>& f, Arithmetic arithmetic) {
   normaliseSign(f);
-  if (const Status s = fits(f, arithmetic); s != Status::Ok) return s;
+  if (const Status s = rangeStatus(f, arithmetic); s != Status::Ok) return s;
   reduce(f, Bound::Numerator, BoundSign::Kept);
   return Status::Ok;
 }
@@ -113,7 +113,7 @@ bool shownFromKernel(FractionGrid& grid, int rows, int columns, IntegerMatrix& w
 
   for (int i = 1; i <= rows; ++i) {
     if (lastStep[i] == 0) {
-      normaliseAndReduceRow(grid, i, columns, Arithmetic::Exact);
+      normaliseAndReduceRow(grid, i, columns, Arithmetic::Kernel);
       continue;
     }
     const Integer& pivot = work.at[lastStep[i]][lastStep[i]];

@@ -57,7 +57,7 @@ void Ravelle::compute(Window& dialog) {
   const bool inverse = !adjugateChosen;
   const Arithmetic arithmetic = reading.arithmetic(method_);
   Ending ending = Ending::Result;
-  if (arithmetic != Arithmetic::Exact) ending = byCofactors(inverse, arithmetic);
+  if (arithmetic != Arithmetic::Kernel) ending = byCofactors(inverse, arithmetic);
   else if (!adjugateOrInverse(grid_, n_, inverse, result_, work_)) ending = Ending::SingularInverse;
   if (ending == Ending::SingularInverse) {
     showError(dialog, kSingular.c_str(), kSingularCaption.c_str());
@@ -92,7 +92,7 @@ Status Ravelle::determinant(Arithmetic arithmetic) {
   if (const Status s = forwardEliminate(grid_, n_, n_, PivotRepair::RowSwap, swaps, arithmetic); s != Status::Ok) return s;
   if (const Status s = diagonalProduct(grid_, n_, determinant_, arithmetic); s != Status::Ok) return s;
   if (swaps % 2 != 0) determinant_.num = -determinant_.num;
-  return fits(determinant_, arithmetic);
+  return rangeStatus(determinant_, arithmetic);
 }
 
 // Each cofactor consumes the grid, so the matrix is read again from the

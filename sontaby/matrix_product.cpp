@@ -30,7 +30,7 @@ Status productByRunningSums(const FractionGrid& left, const FractionGrid& right,
       for (int k = 1; k <= shape.inner; ++k) {
         running = evaluate<3>(Accumulation{}, left.num[i][k], right.num[k][j], left.den[i][k], right.den[k][j],
                               running.num, running.den);
-        if (const Status s = fits(running, arithmetic); s != Status::Ok) return s;
+        if (const Status s = rangeStatus(running, arithmetic); s != Status::Ok) return s;
       }
       cells.store(i, j, std::move(running));
     }

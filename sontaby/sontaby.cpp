@@ -65,7 +65,7 @@ Status subtract(Matrix& m1, Matrix& m2, Arithmetic arithmetic) {
   for (int r = 1; r <= m1.rows; ++r) {
     for (int c = 1; c <= m2.columns; ++c) {
       Integer negated = -m2.grid.num[r][c];
-      if (const Status s = fits(negated, arithmetic); s != Status::Ok) return s;
+      if (const Status s = rangeStatus(negated, arithmetic); s != Status::Ok) return s;
       m2.grid.num[r][c] = std::move(negated);
     }
   }
@@ -90,7 +90,7 @@ Status scale(Matrix& m1, const Matrix& m2, Arithmetic arithmetic) {
 // so both matrices stay as read until the last cell.
 Status multiply(Matrix& m1, const Matrix& m2, Sontaby::ProductWork& work, Arithmetic arithmetic) {
   const MatrixShape shape{m1.rows, m1.columns, m2.columns};
-  if (arithmetic == Arithmetic::Exact) {
+  if (arithmetic == Arithmetic::Kernel) {
     productOfIntegers(m1.grid, m2.grid, shape, work.left, work.right, work.cells);
   } else if (const Status s = productByRunningSums(m1.grid, m2.grid, shape, arithmetic, work.cells); s != Status::Ok) {
     return s;

@@ -96,13 +96,13 @@ TEST(Integer, EdgesOfTheInlineForm) {
   expectValue(gcd(min, Integer(0)), -I128{INT64_MIN}, "gcd(-2^63, 0)");
   expectValue(gcd(min, min), -I128{INT64_MIN}, "gcd(-2^63, -2^63)");
   expectValue(gcd(Integer(0), Integer(0)), 0, "gcd(0, 0)");
-  // A wide value against an inline one, and 0 divided by a wide one.
-  const Integer wide = min * Integer(3);
-  expectValue(gcd(wide, Integer(6)), 6, "gcd(-3 * 2^63, 6)");
-  expectValue(gcd(Integer(0), wide), 3 * -I128{INT64_MIN}, "gcd(0, -3 * 2^63)");
-  expectValue(exactQuotient(Integer(0), wide), 0, "0 / -3 * 2^63");
-  EXPECT_TRUE(Integer(0) < wide * Integer(-1));
-  EXPECT_TRUE(wide < Integer(INT64_MIN));
+  // A big value against an inline one, and 0 divided by a big one.
+  const Integer big = min * Integer(3);
+  expectValue(gcd(big, Integer(6)), 6, "gcd(-3 * 2^63, 6)");
+  expectValue(gcd(Integer(0), big), 3 * -I128{INT64_MIN}, "gcd(0, -3 * 2^63)");
+  expectValue(exactQuotient(Integer(0), big), 0, "0 / -3 * 2^63");
+  EXPECT_TRUE(Integer(0) < big * Integer(-1));
+  EXPECT_TRUE(big < Integer(INT64_MIN));
 }
 
 TEST(Integer, Int32RangeBoundaries) {

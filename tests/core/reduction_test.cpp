@@ -133,10 +133,10 @@ TEST(SignChanges, NormaliseIsExactAndTestedAtTheWidth) {
   Fraction tooNegative{-2147483647 - 1, -1};
   normaliseSign(tooNegative);
   EXPECT_EQ(tooNegative.num, 2147483648LL);
-  EXPECT_EQ(fits(tooNegative, Arithmetic::AsTyped), Status::OutOfRange);
-  EXPECT_EQ(fits(tooNegative, Arithmetic::Exact), Status::Ok);
-  EXPECT_EQ(fits(tooNegative, Arithmetic::Stepwise), Status::Ok);
-  EXPECT_EQ(fits(Fraction{-2147483647 - 1, 2147483647}, Arithmetic::AsTyped), Status::Ok);
+  EXPECT_EQ(rangeStatus(tooNegative, Arithmetic::AsTyped), Status::OutOfRange);
+  EXPECT_EQ(rangeStatus(tooNegative, Arithmetic::Kernel), Status::Ok);
+  EXPECT_EQ(rangeStatus(tooNegative, Arithmetic::StepByStep), Status::Ok);
+  EXPECT_EQ(rangeStatus(Fraction{-2147483647 - 1, 2147483647}, Arithmetic::AsTyped), Status::Ok);
 }
 
 }  // namespace

@@ -19,7 +19,7 @@ using testing::decimal;
 // As typed, with 32-bit terms and the range test at every store; and on
 // terms of any size.
 constexpr Arithmetic kAsTyped = Arithmetic::AsTyped;
-constexpr Arithmetic kAnySize = Arithmetic::Stepwise;
+constexpr Arithmetic kAnySize = Arithmetic::StepByStep;
 
 FractionGrid grid(std::initializer_list<std::initializer_list<Fraction>> rows) {
   FractionGrid g;
@@ -60,12 +60,12 @@ TEST(EliminationStep, FractionsAreReducedOnTheNumerator) {
 TEST(EliminationStep, ValueBeyond32BitsIsOutOfRangeOnlyAtThatWidth) {
   FractionGrid g = grid({{{1, 1}, {65536, 1}}, {{65536, 1}, {1, 1}}});
   EXPECT_EQ(eliminationStep(g, 1, 1, 2, 2, kAsTyped), Status::OutOfRange);
-  FractionGrid wide = grid({{{1, 1}, {65536, 1}}, {{65536, 1}, {1, 1}}});
-  ASSERT_EQ(eliminationStep(wide, 1, 1, 2, 2, kAnySize), Status::Ok);
-  expectRow(wide, 2, {{0, 1}, {1 - 65536LL * 65536, 1}});
+  FractionGrid large = grid({{{1, 1}, {65536, 1}}, {{65536, 1}, {1, 1}}});
+  ASSERT_EQ(eliminationStep(large, 1, 1, 2, 2, kAnySize), Status::Ok);
+  expectRow(large, 2, {{0, 1}, {1 - 65536LL * 65536, 1}});
 }
 
-TEST(EliminationStep, WideIntermediatesThatReduceIntoRangeAreExact) {
+TEST(EliminationStep, LongIntermediatesThatReduceIntoRangeAreExact) {
   // 1/2^29 - (2^30 / 2^30) * (1/2^30): the denominator product is 2^89
   // before the reduction brings the cell back to 1/2^30.
   FractionGrid g = grid({{{1073741824, 1}, {1, 1073741824}}, {{1073741824, 1}, {1, 536870912}}});
@@ -76,7 +76,7 @@ TEST(EliminationStep, WideIntermediatesThatReduceIntoRangeAreExact) {
 // The step's cell against the formula in native 128-bit arithmetic, reduced
 // by the greatest common divisor when |N| >= 2: terms of every size up to the
 // 32-bit limits, stored whole at unbounded width and range-tested at 32 bits.
-TEST(EliminationStep, AgreesWithWideArithmeticAcrossTermSizes) {
+TEST(EliminationStep, AgreesWithBigArithmeticAcrossTermSizes) {
   testing::RandomInput in(5);
   auto term = [&] { return static_cast<std::int32_t>(in.term(32)); };
   int inRange = 0;
@@ -85,9 +85,9 @@ TEST(EliminationStep, AgreesWithWideArithmeticAcrossTermSizes) {
     const std::int32_t p = term(), dp = term(), a = term(), b = term(), n = term(), d = term(), nk = term(), dk = term();
     if (p == 0) continue;
     FractionGrid g = grid({{{p, dp}, {nk, dk}}, {{a, b}, {n, d}}});
-    FractionGrid wide = grid({{{p, dp}, {nk, dk}}, {{a, b}, {n, d}}});
+    FractionGrid large = grid({{{p, dp}, {nk, dk}}, {{a, b}, {n, d}}});
     const Status status = eliminationStep(g, 1, 1, 2, 2, kAsTyped);
-    ASSERT_EQ(eliminationStep(wide, 1, 1, 2, 2, kAnySize), Status::Ok);
+    ASSERT_EQ(eliminationStep(large, 1, 1, 2, 2, kAnySize), Status::Ok);
     __int128 num = static_cast<__int128>(p) * n * dk * b - static_cast<__int128>(nk) * d * a * dp;
     __int128 den = num == 0 ? 1 : static_cast<__int128>(p) * d * dk * b;
     if (num <= -2 || num >= 2) {
@@ -100,7 +100,7 @@ TEST(EliminationStep, AgreesWithWideArithmeticAcrossTermSizes) {
       num /= x;
       den /= x;
     }
-    ASSERT_EQ(decimal(wide.num[2][2]) + '/' + decimal(wide.den[2][2]), decimal(num) + '/' + decimal(den));
+    ASSERT_EQ(decimal(large.num[2][2]) + '/' + decimal(large.den[2][2]), decimal(num) + '/' + decimal(den));
     const bool fits = num >= INT32_MIN && num <= INT32_MAX && den >= INT32_MIN && den <= INT32_MAX;
     ASSERT_EQ(status, fits ? Status::Ok : Status::OutOfRange) << p << ' ' << dp << ' ' << a << ' ' << b << ' ' << n << ' ' << d << ' ' << nk << ' ' << dk;
     if (fits) {

@@ -9,7 +9,7 @@
 //   command may also end in the range error, and in Sontaby it must, exactly
 //   when a value it stores leaves 32 bits;
 // - for a text without a zero denominator, the step-by-step algorithm on terms
-//   of any size (Method::Stepwise): the same boxes as the kernel, byte for
+//   of any size (Method::StepByStep): the same boxes as the kernel, byte for
 //   byte.
 // A failure shows every typed text and the choice; each test prints its tally.
 #include <gtest/gtest.h>
@@ -52,16 +52,16 @@ std::string describe(const Command& command) {
 struct Tally {
   const char* program;
   const char* marked = nullptr;  // what `marks` counts, if anything
-  int exact = 0, large = 0, wide = 0, stepwise = 0, outOfRange = 0, marks = 0;
+  int exact = 0, large = 0, longTerms = 0, stepwise = 0, outOfRange = 0, marks = 0;
   int largestCompared = 0;  // the largest side compared step by step
 
   void countExact(std::size_t rows, bool beyond32Bits) {
     ++exact;
     large += rows >= 10;
-    wide += beyond32Bits;
+    longTerms += beyond32Bits;
   }
   void print() const {
-    std::cout << program << ": " << exact << " exact (" << large << " with 10 to 20 rows, " << wide
+    std::cout << program << ": " << exact << " exact (" << large << " with 10 to 20 rows, " << longTerms
               << " with elements beyond 32 bits), " << stepwise << " the same step by step (sides up to "
               << largestCompared << "), " << outOfRange << " range errors with 32-bit terms";
     if (marked != nullptr) std::cout << ", " << marks << ' ' << marked;
@@ -72,7 +72,7 @@ struct Tally {
     print();
     if (::testing::Test::HasFailure()) return;  // the failing input says more
     EXPECT_GT(large, 0) << program;
-    EXPECT_GT(wide, 0) << program;
+    EXPECT_GT(longTerms, 0) << program;
     EXPECT_EQ(largestCompared, kMaxSide) << program;
     EXPECT_GT(outOfRange, 0) << program;
     EXPECT_TRUE(marked == nullptr || marks > 0) << program << ": no input " << marked;
@@ -117,7 +117,7 @@ bool with32BitTerms(int sample, int columns) { return sample % 2 == 1 && columns
 
 Terms termsOf(RandomInput& in, bool with32BitTerms) {
   static constexpr Terms kAsTyped[] = {Terms::Small, Terms::Small, Terms::Small, Terms::Int32};
-  static constexpr Terms kExact[] = {Terms::Small, Terms::Small, Terms::Int32, Terms::Wide};
+  static constexpr Terms kExact[] = {Terms::Small, Terms::Small, Terms::Int32, Terms::Beyond32Bits};
   return in.pick(std::span<const Terms>(with32BitTerms ? kAsTyped : kExact));
 }
 
@@ -180,7 +180,7 @@ TEST(CrossCheck, Dornikel) {
     const bool narrow = with32BitTerms(i, n);
     const TypedMatrix m = in.matrix(n, n, termsOf(in, narrow));
     const Command command{{{kMatrixBox, textOf(m, narrow, in)}}};
-    Dialogs dialogs(kDornikelInfo, std::make_unique<Dornikel>(Method::Stepwise), narrow ? 0 : n);
+    Dialogs dialogs(kDornikelInfo, std::make_unique<Dornikel>(Method::StepByStep), narrow ? 0 : n);
     const std::vector<Box> boxes = dialogs.press(command, tally);
     if (!shownExactly(boxes, narrow, tally, command)) continue;
     std::string value = cellText(determinant(valueOf(m)));
@@ -210,7 +210,7 @@ TEST(CrossCheck, Ravelle) {
     TypedMatrix m = largest(i) ? in.elements(n, n, terms) : in.matrix(n, n, terms);
     if (largest(i)) RandomInput::keepBand(m, 2);
     const bool compare = !narrow && (largest(i) || n <= (terms == Terms::Small ? 12 : 8));
-    Dialogs dialogs(kRavelleInfo, std::make_unique<Ravelle>(Method::Stepwise), compare ? n : 0);
+    Dialogs dialogs(kRavelleInfo, std::make_unique<Ravelle>(Method::StepByStep), compare ? n : 0);
     const RationalMatrix a = valueOf(m);
     const Rational det = determinant(a);
     for (const int choice : {kAdjugateRadio, kInverseRadio}) {
@@ -290,7 +290,7 @@ TEST(CrossCheck, Sontaby) {
     const TypedMatrix a = in.matrix(rows, inner, termsOf(in, narrow));
     const TypedMatrix b = in.matrix(rows2, columns2, termsOf(in, narrow));
     const Command command{{{kSontabyMatrix1Box, textOf(a, false, in)}, {kSontabyMatrix2Box, textOf(b, narrow, in)}}, operation};
-    Dialogs dialogs(kSontabyInfo, std::make_unique<Sontaby>(Method::Stepwise),
+    Dialogs dialogs(kSontabyInfo, std::make_unique<Sontaby>(Method::StepByStep),
                     narrow ? 0 : std::max({rows, inner, rows2, columns2}));
     const std::vector<Box> boxes = dialogs.press(command, tally);
     const SontabyResult want = sontabyResult(operation, a, b);
@@ -335,7 +335,7 @@ TEST(CrossCheck, Quendrel) {
     const TypedMatrix m = in.matrix(rows, columns, termsOf(in, narrow));
     const int choice = rows == columns && in.oneIn(2) ? kQuendrelEigenvalueButton : kQuendrelRankButton;
     const Command command{{{kMatrixBox, textOf(m, narrow, in)}}, choice};
-    Dialogs dialogs(kQuendrelInfo, std::make_unique<Quendrel>(Method::Stepwise), narrow ? 0 : std::max(rows, columns));
+    Dialogs dialogs(kQuendrelInfo, std::make_unique<Quendrel>(Method::StepByStep), narrow ? 0 : std::max(rows, columns));
     const std::vector<Box> boxes = dialogs.press(command, tally);
     if (!shownExactly(boxes, narrow, tally, command)) continue;
     expectQuendrelResult(boxes[0], valueOf(m), command, tally.marks);
@@ -363,7 +363,7 @@ TEST(CrossCheck, QuendrelRandomTexts) {
     typed += "  ";
     const ReadResult read = readMatrix(typed, grid);
     const Command command{{{kMatrixBox, text}}, kQuendrelRankButton};
-    Dialogs dialogs(kQuendrelInfo, std::make_unique<Quendrel>(Method::Stepwise), read.zeroDenominator ? 0 : read.rows);
+    Dialogs dialogs(kQuendrelInfo, std::make_unique<Quendrel>(Method::StepByStep), read.zeroDenominator ? 0 : read.rows);
     const std::vector<Box> boxes = dialogs.press(command, tally);
     if (read.exact != Status::Ok || read.zeroDenominator) {
       EXPECT_EQ(boxes.size(), 1u) << describe(command);
@@ -387,7 +387,7 @@ TEST(CrossCheck, QuendrelRandomTexts) {
   }
   tally.print();
   EXPECT_GT(tally.exact, iterations(600));
-  EXPECT_GT(tally.wide, 0);
+  EXPECT_GT(tally.longTerms, 0);
   EXPECT_GT(tally.marks, 0);
 }
 

@@ -19,8 +19,8 @@ constexpr auto kDornikelHelpCaption = gbk("LumoTamsoryv1.0使用说明");
 constexpr auto kRavelleHelpCaption = gbk("LumoRavellev1.0使用说明");
 
 // Reads a decimal integer written without a plus sign or leading zeros, in
-// the 32-bit range unless `wide`; advances `at` past it.
-bool readInteger(std::string_view text, std::size_t& at, bool wide) {
+// the 32-bit range unless `anySize`; advances `at` past it.
+bool readInteger(std::string_view text, std::size_t& at, bool anySize) {
   const std::size_t start = at;
   if (at < text.size() && text[at] == '-') ++at;
   const std::size_t digits = at;
@@ -31,44 +31,44 @@ bool readInteger(std::string_view text, std::size_t& at, bool wide) {
   }
   if (at == digits || (text[digits] == '0' && at - digits > 1)) return false;
   if (text[start] == '-' && value == 0) return false;
-  return wide || (text[start] == '-' ? value <= 2147483648LL : value <= 2147483647LL);
+  return anySize || (text[start] == '-' ? value <= 2147483648LL : value <= 2147483647LL);
 }
 
 // n or n/d, with n not 0 when a denominator follows and d not 1.
-bool readValue(std::string_view text, std::size_t& at, bool wide) {
+bool readValue(std::string_view text, std::size_t& at, bool anySize) {
   const std::size_t start = at;
-  if (!readInteger(text, at, wide)) return false;
+  if (!readInteger(text, at, anySize)) return false;
   if (at >= text.size() || text[at] != '/') return true;
   if (text.substr(start, at - start) == "0") return false;
   ++at;
   const std::size_t den = at;
-  return readInteger(text, at, wide) && text.substr(den, at - den) != "1";
+  return readInteger(text, at, anySize) && text.substr(den, at - den) != "1";
 }
 
 // Cell texts, each "0 ", "n " or "n/d ", until a line feed or the end.
-bool readCells(std::string_view text, std::size_t& at, bool wide) {
+bool readCells(std::string_view text, std::size_t& at, bool anySize) {
   while (at < text.size() && text[at] != '\n') {
-    if (!readValue(text, at, wide) || at >= text.size() || text[at] != ' ') return false;
+    if (!readValue(text, at, anySize) || at >= text.size() || text[at] != ' ') return false;
     ++at;
   }
   return true;
 }
 
-bool isMatrixResult(std::string_view text, bool wide) {
+bool isMatrixResult(std::string_view text, bool anySize) {
   const std::string diagonalBlock = "\n" + std::string(kDiagonalHeading.view());
   const std::string rankBlock = "\n" + std::string(kRankHeading.view());
   // Rows of cells, each ended by a line feed (a row may have no cells).
   std::size_t at = 0;
   int rows = 0;
   while (at < text.size() && !text.substr(at).starts_with(diagonalBlock) && !text.substr(at).starts_with(rankBlock)) {
-    if (!readCells(text, at, wide) || at >= text.size()) return false;
+    if (!readCells(text, at, anySize) || at >= text.size()) return false;
     ++at;  // the line end
     ++rows;
   }
   if (rows == 0) return false;
   if (text.substr(at).starts_with(diagonalBlock)) {
     at += diagonalBlock.size();
-    if (!readCells(text, at, wide)) return false;
+    if (!readCells(text, at, anySize)) return false;
   }
   if (text.substr(at).starts_with(rankBlock)) {
     at += rankBlock.size();
@@ -77,10 +77,10 @@ bool isMatrixResult(std::string_view text, bool wide) {
   return at == text.size();
 }
 
-bool isDeterminant(std::string_view text, bool wide) {
+bool isDeterminant(std::string_view text, bool anySize) {
   if (!text.starts_with(kDeterminantHeading.view())) return false;
   std::size_t at = kDeterminantHeading.size;
-  return readValue(text, at, wide) && at == text.size();
+  return readValue(text, at, anySize) && at == text.size();
 }
 
 bool isFixedError(const MessageRecord& box, bool rangeError) {
@@ -103,8 +103,8 @@ bool isWellFormed(std::string_view program, const MessageRecord& box, Allowed al
     return box.owner == Owner::None && box.text.size() > 100;
   }
   if (box.caption != texts::kResultCaption.view()) return false;
-  if (program == "dornikel") return box.owner == Owner::Dialog && isDeterminant(box.text, allowed.wideNumbers);
-  return box.owner == Owner::None && isMatrixResult(box.text, allowed.wideNumbers);
+  if (program == "dornikel") return box.owner == Owner::Dialog && isDeterminant(box.text, allowed.anySize);
+  return box.owner == Owner::None && isMatrixResult(box.text, allowed.anySize);
 }
 
 }  // namespace matcalc::fuzz

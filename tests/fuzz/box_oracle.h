@@ -10,7 +10,7 @@ namespace matcalc::fuzz {
 // What the texts of one command allow.
 struct Allowed {
   bool rangeError;    // a text has a zero denominator: 32-bit terms
-  bool wideNumbers;   // no text has a zero denominator: numbers of any size
+  bool anySize;     // no text has a zero denominator: numbers of any size
 };
 
 // True when `box` is a box the program named `program` may show.

@@ -69,7 +69,7 @@ TEST(Cofactor, ValueStoredAtTransposedPlaceOnly) {
     int n = 0;
     FractionGrid grid = gridOf(c.matrix, n);
     FractionGrid result = markedResult();
-    ASSERT_EQ(cofactor(grid, n, c.i, c.j, result, Arithmetic::Stepwise), Status::Ok) << c.matrix;
+    ASSERT_EQ(cofactor(grid, n, c.i, c.j, result, Arithmetic::StepByStep), Status::Ok) << c.matrix;
     for (int r = 1; r <= kMaxSide; ++r) {
       for (int col = 1; col <= kMaxSide; ++col) {
         const Fraction want = r == c.j && col == c.i ? c.stored : Fraction{-7, 9};
@@ -97,7 +97,7 @@ TEST(Cofactor, AllCellsFormTheAdjugate) {
     for (int i = 1; i <= 3; ++i) {
       for (int j = 1; j <= 3; ++j) {
         FractionGrid grid = gridOf(c.matrix, n);  // each cofactor consumes the grid
-        ASSERT_EQ(cofactor(grid, n, i, j, result, Arithmetic::Stepwise), Status::Ok) << c.matrix;
+        ASSERT_EQ(cofactor(grid, n, i, j, result, Arithmetic::StepByStep), Status::Ok) << c.matrix;
       }
     }
     for (int r = 1; r <= 3; ++r) {
@@ -116,7 +116,7 @@ TEST(Cofactor, LastRowAndColumnNeedNoShifting) {
   int n = 0;
   FractionGrid grid = gridOf("2 3 9;5 7 9;9 9 9", n);
   FractionGrid result;
-  ASSERT_EQ(cofactor(grid, n, 3, 3, result, Arithmetic::Stepwise), Status::Ok);
+  ASSERT_EQ(cofactor(grid, n, 3, 3, result, Arithmetic::StepByStep), Status::Ok);
   EXPECT_EQ(result.num[3][3], 2 * 7 - 3 * 5);
   EXPECT_EQ(grid.cell(1, 1).num, 2);  // the pivot row is not changed by elimination
   EXPECT_EQ(grid.cell(1, 2).num, 3);
@@ -128,7 +128,7 @@ TEST(Cofactor, ShiftingMovesCellsUpAndLeft) {
   int n = 0;
   FractionGrid grid = gridOf("9 9 9;9 4 6;9 1 2", n);
   FractionGrid result;
-  ASSERT_EQ(cofactor(grid, n, 1, 1, result, Arithmetic::Stepwise), Status::Ok);
+  ASSERT_EQ(cofactor(grid, n, 1, 1, result, Arithmetic::StepByStep), Status::Ok);
   EXPECT_EQ(grid.num[1][1], 4);
   EXPECT_EQ(grid.num[1][2], 6);
   EXPECT_EQ(result.num[1][1], 4 * 2 - 6 * 1);
@@ -156,8 +156,8 @@ TEST(Cofactor, ValuesOutOfRangeAreReportedAt32Bits) {
     FractionGrid result = markedResult();
     EXPECT_EQ(cofactor(grid, n, c.i, c.j, result, Arithmetic::AsTyped), Status::OutOfRange) << c.why;
     EXPECT_EQ(result.cell(c.j, c.i).num, -7) << c.why;  // nothing stored
-    FractionGrid wide = gridOf(c.matrix, n);
-    EXPECT_EQ(cofactor(wide, n, c.i, c.j, result, Arithmetic::Stepwise), Status::Ok) << c.why;
+    FractionGrid anySize = gridOf(c.matrix, n);
+    EXPECT_EQ(cofactor(anySize, n, c.i, c.j, result, Arithmetic::StepByStep), Status::Ok) << c.why;
   }
 }
 
@@ -165,7 +165,7 @@ TEST(Cofactor, MostNegativeValueAtEvenPlaceIsKept) {
   int n = 0;
   FractionGrid grid = gridOf("1 5;5 -2147483648", n);
   FractionGrid result;
-  ASSERT_EQ(cofactor(grid, n, 1, 1, result, Arithmetic::Stepwise), Status::Ok);
+  ASSERT_EQ(cofactor(grid, n, 1, 1, result, Arithmetic::StepByStep), Status::Ok);
   EXPECT_EQ(result.num[1][1], -2147483647 - 1);
   EXPECT_EQ(result.den[1][1], 1);
 }

@@ -104,7 +104,7 @@ TEST(Ravelle, SignsAndZeroDenominators) {
 // Values beyond 32 bits: exact results; with a zero denominator in the text
 // (outside the matrix), the range error wherever a value read or stored
 // leaves 32 bits.
-struct WideCase {
+struct Beyond32BitsCase {
   const char* typed;
   int choice;
   Box exact;
@@ -112,7 +112,7 @@ struct WideCase {
 };
 
 TEST(Ravelle, ValuesBeyond32Bits) {
-  const WideCase cases[] = {
+  const Beyond32BitsCase cases[] = {
       {"2147483648", kInv, result("1/2147483648 \n"), rangeErrorBox()},  // the reader
       // The determinant, also for the adjugate.
       {"65536 0\n0 65536", kInv, result("1/65536 0 \n0 1/65536 \n"), rangeErrorBox()},
@@ -135,7 +135,7 @@ TEST(Ravelle, ValuesBeyond32Bits) {
       {"-2147483648", kInv, result("-1/2147483648 \n"), rangeErrorBox()},
       {"-2147483647", kInv, result("-1/2147483647 \n"), result("-1/2147483647 \n")},
   };
-  for (const WideCase& c : cases) {
+  for (const Beyond32BitsCase& c : cases) {
     for (const bool zeroDenominator : {false, true}) {
       const std::string typed = zeroDenominator ? testing::withZeroDenominator(c.typed) : c.typed;
       DialogDriver dialog(kRavelleInfo);
@@ -157,11 +157,11 @@ TEST(Ravelle, SizeLimits) {
   dialog.check(kInv);
   EXPECT_EQ(dialog.type(kMatrixBox, lines(21, "1")).press(kComputeButton), std::vector<Box>{sizeErrorBox()});
   EXPECT_EQ(dialog.type(kMatrixBox, lines(21, "1\n")).press(kComputeButton), std::vector<Box>{sizeErrorBox()});
-  std::string wide = "1";
-  for (int c = 2; c <= 21; ++c) wide += " 1";
-  EXPECT_EQ(dialog.type(kMatrixBox, wide).press(kComputeButton), std::vector<Box>{sizeErrorBox()});
-  wide.resize(wide.size() - 2);  // 20 elements on a line fit
-  EXPECT_EQ(dialog.type(kMatrixBox, wide).press(kComputeButton), std::vector<Box>{result("1 \n")});
+  std::string line = "1";
+  for (int c = 2; c <= 21; ++c) line += " 1";
+  EXPECT_EQ(dialog.type(kMatrixBox, line).press(kComputeButton), std::vector<Box>{sizeErrorBox()});
+  line.resize(line.size() - 2);  // 20 elements on a line fit
+  EXPECT_EQ(dialog.type(kMatrixBox, line).press(kComputeButton), std::vector<Box>{result("1 \n")});
   std::string overlong(65535, ' ');
   overlong[0] = '7';
   EXPECT_EQ(dialog.typeBytes(kMatrixBox, overlong).press(kComputeButton), std::vector<Box>{sizeErrorBox()});

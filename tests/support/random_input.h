@@ -139,7 +139,7 @@ enum class Terms {
   Int32,
   // Also elements beyond 32 bits, up to 15 digits and at the 64-bit
   // boundary: only a text without a zero denominator reads them.
-  Wide,
+  Beyond32Bits,
 };
 
 class RandomInput {
@@ -206,14 +206,14 @@ class RandomInput {
       case 5: return {integer(static_cast<std::int32_t>(rng_()))};
       case 6: return pick(std::span<const Element>(int32Boundaries()));
       case 7: return {integer(between(-1000, 1000)), integer(between(1, 1000))};
-      case 8: return pick(std::span<const Element>(wideBoundaries()));
-      default: return {wideInteger(), oneIn(2) ? mpz_class(1) : mpz_class(abs(wideInteger()))};
+      case 8: return pick(std::span<const Element>(beyond32BitBoundaries()));
+      default: return {longInteger(), oneIn(2) ? mpz_class(1) : mpz_class(abs(longInteger()))};
     }
   }
 
   // A decimal: small ones such as 0.5, -0.25, 1.5/2 and 3/0.5 for small
   // terms; for the others also ones whose stored terms leave 32 bits by
-  // their decimal places (up to 12), and for wide terms numerators of up to
+  // their decimal places (up to 12), and for terms beyond 32 bits numerators of up to
   // 18 digits.
   Element decimal(Terms terms) {
     const bool small = terms == Terms::Small || oneIn(2);
@@ -327,14 +327,14 @@ class RandomInput {
         {2147483647}, {-2147483648L}, {1, 2147483647}, {-2147483647, 2147483646}, {65536}, {1, 65536}, {46341, 46340}};
     return kBoundaries;
   }
-  static const std::vector<Element>& wideBoundaries() {
+  static const std::vector<Element>& beyond32BitBoundaries() {
     static const std::vector<Element> kBoundaries = {
         {mpz_class("2147483648")}, {mpz_class("-2147483649")}, {1, mpz_class("4294967296")},
         {mpz_class("9223372036854775807")}, {mpz_class("-9223372036854775808")}, {mpz_class("18446744073709551616"), 3}};
     return kBoundaries;
   }
   // 10 to 15 digits, beyond 32 bits, either sign.
-  mpz_class wideInteger() {
+  mpz_class longInteger() {
     const int digits = static_cast<int>(between(10, 15));
     std::int64_t lo = 1;
     for (int d = 1; d < digits; ++d) lo *= 10;

@@ -2,7 +2,7 @@
 // kinds of bench_support.h), side by side with FLINT on the same matrices:
 // fmpq_mat's determinant, inverse, product and reduced row echelon form, and
 // for Quendrel also the matrix it shows, computed and written with fmpz and
-// fmpq. scripts/bench turns these into the README's table of wide inputs.
+// fmpq. scripts/bench turns these into the README's table of inputs whose terms leave 32 bits.
 #include <flint/fmpq.h>
 
 #include "bench_support.h"
@@ -17,28 +17,28 @@
 namespace matcalc::bench {
 namespace {
 
-WideKind kindOf(const benchmark::State& state) { return static_cast<WideKind>(state.range(0)); }
+TermKind kindOf(const benchmark::State& state) { return static_cast<TermKind>(state.range(0)); }
 // The side: 20 unless a second argument gives another.
 int sideOf(const benchmark::State& state) { return state.range(1) != 0 ? static_cast<int>(state.range(1)) : 20; }
 
-void BM_Wide_Dornikel(benchmark::State& state) {
+void BM_Long_Dornikel(benchmark::State& state) {
   runCommand(state, kDornikelInfo, kMatrixBox, randomMatrix(kindOf(state), 1));
 }
 
-void BM_Wide_Quendrel(benchmark::State& state) {
+void BM_Long_Quendrel(benchmark::State& state) {
   runCommand(state, kQuendrelInfo, kMatrixBox, randomMatrix(kindOf(state), 1), kQuendrelRankButton);
 }
 
-void BM_Wide_Sontaby(benchmark::State& state) {
+void BM_Long_Sontaby(benchmark::State& state) {
   runCommand(state, kSontabyInfo, kSontabyMatrix1Box, randomMatrix(kindOf(state), 1), kSontabyProductButton,
              kSontabyMatrix2Box, randomMatrix(kindOf(state), 2));
 }
 
-void BM_Wide_RavelleInverse(benchmark::State& state) {
+void BM_Long_RavelleInverse(benchmark::State& state) {
   runCommand(state, kRavelleInfo, kMatrixBox, randomMatrix(kindOf(state), 1, sideOf(state)), kInverseRadio);
 }
 
-void BM_Wide_RavelleAdjugate(benchmark::State& state) {
+void BM_Long_RavelleAdjugate(benchmark::State& state) {
   runCommand(state, kRavelleInfo, kMatrixBox, randomMatrix(kindOf(state), 1, sideOf(state)), kAdjugateRadio);
 }
 
@@ -109,21 +109,21 @@ void BM_Flint_RavelleAdjugate(benchmark::State& state) {
 }
 
 constexpr int kKinds = 4;
-BENCHMARK(BM_Wide_Dornikel)->DenseRange(0, kKinds - 1)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Long_Dornikel)->DenseRange(0, kKinds - 1)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Flint_Dornikel)->DenseRange(0, kKinds - 1)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_Wide_Quendrel)->DenseRange(0, kKinds - 1)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Long_Quendrel)->DenseRange(0, kKinds - 1)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Flint_Quendrel)->DenseRange(0, kKinds - 1)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_FlintShown_Quendrel)->DenseRange(0, kKinds - 1)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_Wide_Sontaby)->DenseRange(0, kKinds - 1)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Long_Sontaby)->DenseRange(0, kKinds - 1)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Flint_Sontaby)->DenseRange(0, kKinds - 1)->Unit(benchmark::kMillisecond);
 // Ravelle also on 6 x 6 integers: {kind, side}, side 0 for 20.
 void ravelleArguments(benchmark::internal::Benchmark* b) {
   for (int kind = 0; kind < kKinds; ++kind) b->Args({kind, 0});
   b->Args({0, 6});
 }
-BENCHMARK(BM_Wide_RavelleInverse)->Apply(ravelleArguments)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Long_RavelleInverse)->Apply(ravelleArguments)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Flint_RavelleInverse)->Apply(ravelleArguments)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_Wide_RavelleAdjugate)->Apply(ravelleArguments)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Long_RavelleAdjugate)->Apply(ravelleArguments)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Flint_RavelleAdjugate)->Apply(ravelleArguments)->Unit(benchmark::kMillisecond);
 
 }  // namespace
