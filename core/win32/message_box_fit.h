@@ -16,8 +16,13 @@ RECT boxWorkArea(HWND owner);
 // caller deletes it.
 HFONT createMessageFont();
 
+// Whether a text has several lines: a line feed before its last character.
+// One line, with or without a line feed after it, is a single line.
+bool hasSeveralLines(const std::wstring& text);
+
 // Whether a message box showing `text` (line feeds as line breaks) lies
-// within `workArea`.
-bool fitsMessageBox(const std::wstring& text, const RECT& workArea);
+// within `workArea`; with `wholeLines`, a text of several lines must also
+// show each of its lines unwrapped.
+bool fitsMessageBox(const std::wstring& text, const RECT& workArea, bool wholeLines);
 
 }  // namespace matcalc
