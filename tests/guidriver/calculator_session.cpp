@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <tuple>
 
 #include "real_input.h"
 #include "result_window_ids.h"
@@ -203,11 +204,15 @@ void CalculatorSession::closeBox(HWND box) {
 
 namespace {
 
-// What a step can change: the text box's selection and the clipboard.
-std::pair<DWORD_PTR, DWORD> inputState(HWND view) {
+// What a step can change: the text box's selection (as far as EM_GETSEL's
+// 16 bits tell it), its caret and the clipboard.
+std::tuple<DWORD_PTR, LONG, LONG, DWORD> inputState(HWND view) {
   DWORD_PTR selection = 0;
   SendMessageTimeoutW(view, EM_GETSEL, 0, 0, SMTO_NORMAL, kStepTimeoutMs, &selection);
-  return {selection, GetClipboardSequenceNumber()};
+  GUITHREADINFO thread{};
+  thread.cbSize = sizeof thread;
+  GetGUIThreadInfo(GetWindowThreadProcessId(view, nullptr), &thread);
+  return {selection, thread.rcCaret.left, thread.rcCaret.top, GetClipboardSequenceNumber()};
 }
 
 // Where the cell at `row` and `column` (from 1) of the text box's text
@@ -270,8 +275,10 @@ void CalculatorSession::copyResult(HWND box, const Copy& copy) {
   for (std::size_t i = 0; i + 1 < copy.steps.size(); ++i) performStep(box, copy.steps[i]);
   std::wstring copied;
   bool owned = false;
+  trace("copy: steps before the last done");
   for (int attempt = 0; !owned && attempt < 3; ++attempt) {
     performStep(box, copy.steps.back());
+    trace("copy: last step done");
     // The manager may also hold the clipboard open a moment.
     waitUntil([] { return OpenClipboard(nullptr) != FALSE; }, "the clipboard to open");
     const HWND owner = GetClipboardOwner();
@@ -282,6 +289,7 @@ void CalculatorSession::copyResult(HWND box, const Copy& copy) {
       GlobalUnlock(data);
     }
     CloseClipboard();
+    trace("copy: clipboard read");
   }
   const std::string utf8 = toUtf8(copied);
   FILE* file = _wfopen(copy.file.c_str(), L"wb");
