@@ -171,7 +171,8 @@ std::pair<int, int> selectedSpan(const TextView& view, std::size_t line) {
   const auto [start, end] = std::minmax(view.anchor, view.caret);
   const TextLayout::Line& l = view.layout.line(line);
   if (start == end || end < l.start || start > l.end) return {0, 0};
-  const int from = view.layout.xOf(line, std::max(start, l.start));
+  // From a line's start, the padding before a right-aligned first cell too.
+  const int from = start <= l.start ? 0 : view.layout.xOf(line, start);
   int to = view.layout.xOf(line, std::min(end, l.end));
   if (end > l.end && line + 1 < view.layout.lineCount() && view.layout.line(line + 1).start > l.end) {
     to += advance(view, L' ');

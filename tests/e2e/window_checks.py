@@ -151,9 +151,10 @@ def dornikel_checks(c, work):
     screenshots(c, "dornikel", ["--text", "1004", "1/2 1/3 1/4\n1/3 1/4 1/5\n1/4 1/5 1/6"])
 
 
-def screenshots(c, program, args, name=None):
+def screenshots(c, program, args, name=None, in_result=()):
     """NAME-dialog.png with the texts typed and the choice made, and
-    NAME-result.png with the result box over it; NAME is the program's."""
+    NAME-result.png with the result box over it, after the guidriver options
+    `in_result` (such as a --copy that selects); NAME is the program's."""
     name = name or program
     shots = os.path.abspath(c.options.screenshots)
     os.makedirs(shots, exist_ok=True)
@@ -163,7 +164,7 @@ def screenshots(c, program, args, name=None):
         if os.path.exists(png):
             os.remove(png)
     code, got, err = c.guidriver(
-        program, args + ["--snap", "Z:" + dialog_png, "--snap-box", "Z:" + result_png, "--press", "1000"],
+        program, args + ["--snap", "Z:" + dialog_png, "--snap-box", "Z:" + result_png, "--press", "1000"] + list(in_result),
         snapshots=[dialog_png, result_png])
     c.check(f"{name}: screenshots of the dialog with its input and of the result box",
             code == 0 and got == c.matcalc(program, args + ["--press", "1000"]) and
@@ -326,7 +327,9 @@ def ravelle_checks(c, work):
              ["--text", "1004", MATRIX, "--press", "1000"],
              [{"owner": "dialog", "caption": "Error", "text": "请选择计算方式!"}])
     screenshots(c, "ravelle", ["--text", "1004", "0 1 2\n1 0 3\n4 -3 8", "--check", "1007"])
-    screenshots(c, "ravelle", ["--text", "1004", INTEGERS_10X10, "--check", "1007"], name="ravelle-10x10")
+    # The result window with one cell selected by a double-click.
+    screenshots(c, "ravelle", ["--text", "1004", INTEGERS_10X10, "--check", "1007"], name="ravelle-10x10",
+                in_result=["--copy", "double-click:4:3,ctrl+c", os.path.join(work, "cell.txt")])
 
 
 def sontaby_checks(c, work):
