@@ -2,6 +2,9 @@
 
 #include <algorithm>
 
+#include "texts.h"
+#include "wide_text.h"
+
 namespace matcalc {
 namespace {
 
@@ -15,11 +18,12 @@ namespace {
 //    narrowest is taken, since a text that fits at it fits at any wider
 //    wrap: its lines are no wider than the wrap or the widest word, and
 //    fewer.
-//  - A result of several lines is matrix rows, which a wrapped line would
-//    break into pieces that cannot be told apart: it fits only when each of
-//    its lines, trailing blank included, is no wider than the wrap width,
-//    so that each line of the box is one whole line of the text. A single
-//    line (one number), and the help and error texts, may wrap.
+//  - A result (caption 计算完毕) of several lines is matrix rows, which a
+//    wrapped line would break into pieces that cannot be told apart: it
+//    fits only when each of its lines, trailing blank included, is no wider
+//    than the wrap width, so that each line of the box is one whole line of
+//    the text. A single line (one number), and the help and error texts,
+//    may wrap.
 //  - Around the text: a margin of two average characters on either side;
 //    above it, below it and under the buttons a line's height of space, and
 //    the button row two lines high (Wine's box: 24 pixels and buttons twice
@@ -104,7 +108,7 @@ HFONT createMessageFont() {
   return CreateFontIndirectW(&metrics.lfMessageFont);
 }
 
-bool fitsMessageBox(const std::wstring& text, const RECT& workArea, bool wholeLines) {
+bool fitsMessageBox(const std::wstring& text, const std::wstring& caption, const RECT& workArea) {
   const HDC dc = CreateCompatibleDC(nullptr);
   const HFONT font = createMessageFont();
   const HGDIOBJ previous = SelectObject(dc, font);
@@ -117,7 +121,9 @@ bool fitsMessageBox(const std::wstring& text, const RECT& workArea, bool wholeLi
 
   const LONG wrap = kWrapCharacters * average;
   bool fits = widest > 0 && !surelyTooTall(dc, text, widest, tallest, metrics.tmHeight);
-  if (fits && wholeLines && hasSeveralLines(text)) fits = noLineWraps(dc, text, wrap);
+  if (fits && hasSeveralLines(text) && caption == wideFromGbk(texts::kResultCaption.c_str())) {
+    fits = noLineWraps(dc, text, wrap);
+  }
   if (fits) {
     RECT laidOut{0, 0, wrap, 0};
     DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &laidOut,

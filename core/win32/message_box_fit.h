@@ -20,9 +20,9 @@ HFONT createMessageFont();
 // One line, with or without a line feed after it, is a single line.
 bool hasSeveralLines(const std::wstring& text);
 
-// Whether a message box showing `text` (line feeds as line breaks) lies
-// within `workArea`; with `wholeLines`, a text of several lines must also
-// show each of its lines unwrapped.
-bool fitsMessageBox(const std::wstring& text, const RECT& workArea, bool wholeLines);
+// Whether a message box showing `text` (line feeds as line breaks) with
+// `caption` lies within `workArea`, and, for a result (its caption 计算完毕)
+// of several lines, shows each of its lines unwrapped.
+bool fitsMessageBox(const std::wstring& text, const std::wstring& caption, const RECT& workArea);
 
 }  // namespace matcalc

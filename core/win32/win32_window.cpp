@@ -1,12 +1,10 @@
 #include "win32_window.h"
 
 #include <algorithm>
-#include <cstring>
 #include <memory>
 
 #include "message_box_fit.h"
 #include "result_window.h"
-#include "texts.h"
 #include "wide_text.h"
 
 namespace matcalc {
@@ -47,17 +45,15 @@ std::size_t Win32Window::readText(int id, char* buffer, std::size_t count) {
 bool Win32Window::isChecked(int id) { return IsDlgButtonChecked(dialog_, id) == BST_CHECKED; }
 
 // A text that fits the screen in a message box is shown in one; a larger
-// one (a long result) in the result window, with the same owner and caption.
-// So is a result (its caption 计算完毕) of several lines that a message box
-// would wrap: its lines are matrix rows, to be read whole. Errors and help
-// texts are short and may wrap, so they are always message boxes.
+// one (a long result, or one whose matrix rows the box would wrap) in the
+// result window, with the same owner and caption. Errors and help texts are
+// short, so they are always message boxes.
 void Win32Window::showMessage(Owner owner, const char* text, const char* caption) {
   const HWND ownerWindow = owner == Owner::Dialog ? dialog_ : nullptr;
   const std::wstring wideText = wideFromGbk(text);
   const std::wstring wideCaption = wideFromGbk(caption);
   const RECT workArea = boxWorkArea(ownerWindow);
-  const bool result = std::strcmp(caption, texts::kResultCaption.c_str()) == 0;
-  if (fitsMessageBox(wideText, workArea, result)) {
+  if (fitsMessageBox(wideText, wideCaption, workArea)) {
     MessageBoxW(ownerWindow, wideText.c_str(), wideCaption.c_str(), MB_OK);
   } else {
     showResultWindow(ownerWindow, wideText, wideCaption, workArea);
