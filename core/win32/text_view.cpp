@@ -445,6 +445,9 @@ LRESULT CALLBACK textViewProc(HWND window, UINT message, WPARAM wParam, LPARAM l
   }
   if (view == nullptr) return DefWindowProcW(window, message, wParam, lParam);
   switch (message) {
+    case WM_CREATE:
+      layOut(*view);  // the empty text: from now on the layout has a line
+      return 0;
     case WM_NCDESTROY:
       SetWindowLongPtrW(window, GWLP_USERDATA, 0);
       delete view;
