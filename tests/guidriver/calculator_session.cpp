@@ -219,17 +219,22 @@ std::tuple<DWORD_PTR, LONG, LONG, DWORD> inputState(HWND view) {
 // starts, as a position in that text (CR LF line ends).
 std::size_t cellPosition(const std::wstring& text, int row, int column) {
   std::size_t at = 0;
-  for (int r = 1; r < row && at != std::wstring::npos; ++r) at = text.find(L"\r\n", at) + 2;
-  for (int c = 1; c < column && at != std::wstring::npos; ++c) at = text.find(L' ', at) + 1;
-  if (at == std::wstring::npos || at >= text.size()) throw DriverError("the result has no such cell");
+  const auto after = [&](const wchar_t* separator, std::size_t length) {
+    const std::size_t found = text.find(separator, at);
+    if (found == std::wstring::npos) throw DriverError("the result has no such cell");
+    at = found + length;
+  };
+  for (int r = 1; r < row; ++r) after(L"\r\n", 2);
+  for (int c = 1; c < column; ++c) after(L" ", 1);
+  if (at >= text.size() || text[at] == L'\r') throw DriverError("the result has no such cell");
   return at;
 }
 
 }  // namespace
 
 // A step given as a person gives it (keys, a double-click) must change the
-// selection or the clipboard: the driver waits for that, so that it never
-// reads what the window has not yet done.
+// selection, the caret's place or the clipboard: the driver waits for that,
+// so that it never reads what the window has not yet done.
 void CalculatorSession::performStep(HWND box, const CopyStep& step) {
   const HWND view = resultTextBox(box);
   switch (step.kind) {
