@@ -54,36 +54,39 @@ SIZE boxFrame() {
   return {frame.right - frame.left, frame.bottom - frame.top};
 }
 
+// Calls visit(width, first, last) for each line of the text, [first, last),
+// with its width as measured whole, until visit returns false; returns
+// whether every line was visited.
+template <class Visit>
+bool eachLineWidth(HDC dc, const std::wstring& text, Visit visit) {
+  for (std::size_t start = 0; start < text.size();) {
+    std::size_t end = text.find(L'\n', start);
+    if (end == std::wstring::npos) end = text.size();
+    SIZE line{};
+    GetTextExtentPoint32W(dc, text.c_str() + start, static_cast<int>(end - start), &line);
+    if (!visit(line.cx, start, end)) return false;
+    start = end + 1;
+  }
+  return true;
+}
+
 // Whether the text surely needs more than `tallest` pixels of height when no
 // line may be wider than `widest`, by the lower bound above.
 bool surelyTooTall(HDC dc, const std::wstring& text, LONG widest, LONG tallest, LONG lineHeight) {
   SIZE blank{};
   GetTextExtentPoint32W(dc, L" ", 1, &blank);
   LONG lines = 0;
-  for (std::size_t start = 0; start < text.size() && lines * lineHeight <= tallest; ++lines) {
-    std::size_t end = text.find(L'\n', start);
-    if (end == std::wstring::npos) end = text.size();
-    SIZE line{};
-    GetTextExtentPoint32W(dc, text.c_str() + start, static_cast<int>(end - start), &line);
-    const auto blanks = std::count(text.begin() + static_cast<std::ptrdiff_t>(start),
-                                   text.begin() + static_cast<std::ptrdiff_t>(end), L' ');
-    lines += std::max(0L, line.cx - static_cast<LONG>(blanks) * blank.cx - 1) / widest;  // beyond the first
-    start = end + 1;
-  }
-  return lines * lineHeight > tallest;
+  return !eachLineWidth(dc, text, [&](LONG width, std::size_t first, std::size_t last) {
+    const auto blanks = std::count(text.begin() + static_cast<std::ptrdiff_t>(first),
+                                   text.begin() + static_cast<std::ptrdiff_t>(last), L' ');
+    lines += 1 + std::max(0L, width - static_cast<LONG>(blanks) * blank.cx - 1) / widest;  // the first, and beyond
+    return lines * lineHeight <= tallest;
+  });
 }
 
 // Whether each line of the text, as measured whole, is no wider than `wrap`.
 bool noLineWraps(HDC dc, const std::wstring& text, LONG wrap) {
-  for (std::size_t start = 0; start < text.size();) {
-    std::size_t end = text.find(L'\n', start);
-    if (end == std::wstring::npos) end = text.size();
-    SIZE line{};
-    GetTextExtentPoint32W(dc, text.c_str() + start, static_cast<int>(end - start), &line);
-    if (line.cx > wrap) return false;
-    start = end + 1;
-  }
-  return true;
+  return eachLineWidth(dc, text, [wrap](LONG width, std::size_t, std::size_t) { return width <= wrap; });
 }
 
 }  // namespace
