@@ -5,11 +5,9 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
 #include <string>
 #include <vector>
 
-#include "command_line.h"
 #include "dialog_driver.h"
 #include "encoding.h"
 #include "exact_reference.h"
@@ -46,24 +44,6 @@ TEST(Quendrel, ControlsOfTheDialog) {
   EXPECT_EQ(std::vector<int>(kQuendrelInfo.radioButtons.begin(), kQuendrelInfo.radioButtons.end()),
             (std::vector<int>{1005, 1006}));
   EXPECT_EQ(std::vector<int>(kQuendrelInfo.pushButtons.begin(), kQuendrelInfo.pushButtons.end()), std::vector<int>{1000});
-}
-
-// `matcalc rank FILE`: the file's text in the edit box, the rank chosen, then
-// the compute button.
-TEST(Quendrel, FriendlyFormChoosesTheRank) {
-  const std::string path = ::testing::TempDir() + "quendrel_rank.txt";
-  std::ofstream(path, std::ios::binary) << "1 0 0\n0 0 1\n";
-  const auto run = console::parseCommandLine({"rank", path});
-  EXPECT_EQ(run.program, &kQuendrelInfo);
-  EXPECT_TRUE(run.textOnly);
-  ASSERT_EQ(run.actions.size(), 3u);
-  EXPECT_EQ(run.actions[0].kind, console::Action::Kind::Text);
-  EXPECT_EQ(run.actions[0].id, kMatrixBox);
-  EXPECT_EQ(run.actions[0].text, "1 0 0\r\n0 0 1");
-  EXPECT_EQ(run.actions[1].kind, console::Action::Kind::Check);
-  EXPECT_EQ(run.actions[1].id, kQuendrelRankButton);
-  EXPECT_EQ(run.actions[2].kind, console::Action::Kind::Press);
-  EXPECT_EQ(run.actions[2].id, kComputeButton);
 }
 
 struct RankCase {
