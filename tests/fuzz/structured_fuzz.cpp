@@ -71,7 +71,7 @@ constexpr Spelling kBlanks[] = {
     {" ", " "},        {"\t", "\t"},         {",", ","},        {", ", ", "},      {"  ", "  "},
     {"\u00A0", " "},   {"\u3000", "\xA1\xA1"}, {"\u2002", " "},   {"\u2009", " "},   {"\u2000", " "},
     {"\u200A", " "},   {"\u202F", " "},      {"\u205F", " "},   {"\uFF0C", "\xA3\xAC"}, {"\u3001", "\xA1\xA2"},
-    {" \t ", " \t "},
+    {" \t ", " \t "},       {"            ", "            "},  // columns aligned with spaces
 };
 constexpr Spelling kSlashes[] = {{"/", "/"}, {"\uFF0F", "\xA3\xAF"}, {"\u2215", "\xA8\x4D"}, {"\u2044", "/"}};
 constexpr Spelling kMinuses[] = {{"-", "-"}, {"\uFF0D", "\xA3\xAD"}, {"\u2212", "-"}};
