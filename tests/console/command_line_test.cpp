@@ -1,5 +1,6 @@
 // matcalc's command line: actions in order, --json anywhere, texts verbatim,
-// the usage errors that end with exit code 2, and what goes to which stream.
+// the friendly forms, the usage errors that end with exit code 2, and what
+// goes to which stream.
 #include "command_line.h"
 
 #include <gtest/gtest.h>
@@ -7,8 +8,12 @@
 #include <fstream>
 #include <sstream>
 
+#include "dornikel.h"
 #include "programs.h"
+#include "quendrel.h"
+#include "ravelle.h"
 #include "run_matcalc.h"
+#include "sontaby.h"
 #include "usage.h"
 #include "version.h"
 
@@ -31,14 +36,65 @@ TEST(CommandLine, TextStartingWithMinusIsVerbatim) {
   EXPECT_EQ(run.actions[0].text, "-1 2\r\n3 4");
 }
 
-TEST(CommandLine, FriendlyFormDropsOneFinalLineBreak) {
-  const std::string path = ::testing::TempDir() + "matrix.txt";
-  std::ofstream(path, std::ios::binary) << "1 2\r\n3 4\r\n";
-  const Invocation run = parseCommandLine({"det", path});
-  EXPECT_TRUE(run.textOnly);
-  ASSERT_EQ(run.actions.size(), 2u);
-  EXPECT_EQ(run.actions[0].text, "1 2\r\n3 4");
-  EXPECT_EQ(run.actions[1].id, 1000);
+std::string writeFile(const std::string& name, const std::string& content) {
+  const std::string path = ::testing::TempDir() + name;
+  std::ofstream(path, std::ios::binary) << content;
+  return path;
+}
+
+// Every friendly form, `matcalc WORD FILE...`: each file's text, one final
+// line break dropped and its line feeds made CR LF, fills the form's edit
+// boxes in order; its radio button, if it has one, is checked; compute is
+// pressed; each box's text is printed alone. More files than boxes, fewer
+// (but none for a form of one box, which reads standard input), or a file
+// that cannot be read, are usage errors.
+TEST(CommandLine, FriendlyForms) {
+  struct Form {
+    const char* word;
+    std::string_view program;
+    std::vector<int> boxes;
+    int radio;  // 0 for none
+  };
+  const Form forms[] = {
+      {"det", "dornikel", {kMatrixBox}, 0},
+      {"rank", "quendrel", {kMatrixBox}, kQuendrelRankButton},
+      {"inverse", "ravelle", {kMatrixBox}, kInverseRadio},
+      {"adjugate", "ravelle", {kMatrixBox}, kAdjugateRadio},
+      {"add", "sontaby", {kSontabyMatrix1Box, kSontabyMatrix2Box}, kSontabySumButton},
+      {"sub", "sontaby", {kSontabyMatrix1Box, kSontabyMatrix2Box}, kSontabyDifferenceButton},
+      {"mul", "sontaby", {kSontabyMatrix1Box, kSontabyMatrix2Box}, kSontabyProductButton},
+      {"scale", "sontaby", {kSontabyMatrix1Box, kSontabyMatrix2Box}, kSontabyScalarButton},
+  };
+  const std::string files[] = {writeFile("first.txt", "1 2\r\n3 4\r\n"), writeFile("second.txt", "5 6\n7 8\n\n")};
+  const std::string texts[] = {"1 2\r\n3 4", "5 6\r\n7 8\r\n"};
+  for (const Form& form : forms) {
+    std::vector<std::string> args = {form.word};
+    args.insert(args.end(), files, files + form.boxes.size());
+    const Invocation run = parseCommandLine(args);
+    ASSERT_NE(run.program, nullptr) << form.word;
+    EXPECT_EQ(run.program->name, form.program) << form.word;
+    EXPECT_TRUE(run.textOnly) << form.word;
+    EXPECT_FALSE(run.json) << form.word;
+    std::vector<Action> want;
+    for (std::size_t i = 0; i < form.boxes.size(); ++i) want.push_back({Action::Kind::Text, form.boxes[i], texts[i]});
+    if (form.radio != 0) want.push_back({Action::Kind::Check, form.radio, {}});
+    want.push_back({Action::Kind::Press, kComputeButton, {}});
+    ASSERT_EQ(run.actions.size(), want.size()) << form.word;
+    for (std::size_t i = 0; i < want.size(); ++i) {
+      EXPECT_EQ(run.actions[i].kind, want[i].kind) << form.word << ' ' << i;
+      EXPECT_EQ(run.actions[i].id, want[i].id) << form.word << ' ' << i;
+      EXPECT_EQ(run.actions[i].text, want[i].text) << form.word << ' ' << i;
+    }
+    std::vector<std::string> tooMany = args, missing = args;
+    tooMany.push_back(files[0]);
+    missing.back() = "/nonexistent/file";
+    EXPECT_THROW(parseCommandLine(tooMany), UsageError) << form.word;
+    EXPECT_THROW(parseCommandLine(missing), UsageError) << form.word;
+    if (form.boxes.size() == 2) {
+      EXPECT_THROW(parseCommandLine({form.word}), UsageError) << form.word;
+      EXPECT_THROW(parseCommandLine({form.word, files[0]}), UsageError) << form.word;
+    }
+  }
 }
 
 TEST(CommandLine, TextFileStaysVerbatim) {

@@ -3,7 +3,10 @@
 #include <cstdint>
 #include <string>
 
+#include "fraction_grid.h"
 #include "gbk.h"
+#include "input_text.h"
+#include "matrix_reader.h"
 #include "texts.h"
 
 namespace matcalc::fuzz {
@@ -96,6 +99,18 @@ bool isFixedError(const MessageRecord& box, bool rangeError) {
 }
 
 }  // namespace
+
+Allowed allowedBy(const ProgramInfo& program, Window& dialog) {
+  // A zero denominator in any box makes the command one of 32-bit terms.
+  bool zeroDenominator = false;
+  for (const int box : program.editBoxes) {
+    static InputText input;  // large: kept off the stack
+    static FractionGrid grid;
+    input.read(dialog, box);
+    zeroDenominator = zeroDenominator || readMatrix(input.text(), grid).zeroDenominator;
+  }
+  return {zeroDenominator, !zeroDenominator};
+}
 
 bool isWellFormed(std::string_view program, const MessageRecord& box, Allowed allowed) {
   if (isFixedError(box, allowed.rangeError)) return true;

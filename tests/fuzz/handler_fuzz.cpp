@@ -9,9 +9,6 @@
 #include <string>
 
 #include "box_oracle.h"
-#include "fraction_grid.h"
-#include "input_text.h"
-#include "matrix_reader.h"
 #include "program_info.h"
 #include "recording_window.h"
 #include FUZZ_PROGRAM_HEADER
@@ -52,19 +49,6 @@ int pickId(const ProgramInfo& program, std::uint8_t selector) {
   return i == 0 ? 1 : i == 1 ? 2 : selector * 257;
 }
 
-// What the program's current edit texts allow, read as a command reads them.
-fuzz::Allowed allowedBy(const ProgramInfo& program, RecordingWindow& dialog) {
-  // A zero denominator in any box makes the command one of 32-bit terms.
-  bool zeroDenominator = false;
-  for (const int box : program.editBoxes) {
-    static InputText input;  // large: kept off the stack
-    input.read(dialog, box);
-    FractionGrid grid;
-    zeroDenominator = zeroDenominator || readMatrix(input.text(), grid).zeroDenominator;
-  }
-  return {zeroDenominator, !zeroDenominator};
-}
-
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -83,7 +67,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
       for (const int radio : program.radioButtons) dialog.setChecked(radio, false);
       if (pick < program.radioButtons.size()) dialog.setChecked(program.radioButtons[pick], true);
     } else {
-      const fuzz::Allowed allowed = allowedBy(program, dialog);
+      const fuzz::Allowed allowed = fuzz::allowedBy(program, dialog);
       handler->onCommand(dialog, pickId(program, commands.byte()));
       for (const MessageRecord& box : dialog.messages()) {
         if (!fuzz::isWellFormed(program.name, box, allowed)) {

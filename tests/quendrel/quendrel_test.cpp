@@ -1,17 +1,17 @@
 // Quendrel's command handler: which identifiers act, the checks and their
 // boxes, and the result text (eliminated matrix, diagonal, rank) for the
-// listed matrices.
+// listed matrices, and commands that follow or nest in one another.
 #include "quendrel.h"
 
 #include <gtest/gtest.h>
 
-#include <fstream>
 #include <string>
 #include <vector>
 
-#include "command_line.h"
 #include "dialog_driver.h"
+#include "encoding.h"
 #include "exact_reference.h"
+#include "nesting_window.h"
 
 namespace matcalc {
 namespace {
@@ -44,24 +44,6 @@ TEST(Quendrel, ControlsOfTheDialog) {
   EXPECT_EQ(std::vector<int>(kQuendrelInfo.radioButtons.begin(), kQuendrelInfo.radioButtons.end()),
             (std::vector<int>{1005, 1006}));
   EXPECT_EQ(std::vector<int>(kQuendrelInfo.pushButtons.begin(), kQuendrelInfo.pushButtons.end()), std::vector<int>{1000});
-}
-
-// `matcalc rank FILE`: the file's text in the edit box, the rank chosen, then
-// the compute button.
-TEST(Quendrel, FriendlyFormChoosesTheRank) {
-  const std::string path = ::testing::TempDir() + "quendrel_rank.txt";
-  std::ofstream(path, std::ios::binary) << "1 0 0\n0 0 1\n";
-  const auto run = console::parseCommandLine({"rank", path});
-  EXPECT_EQ(run.program, &kQuendrelInfo);
-  EXPECT_TRUE(run.textOnly);
-  ASSERT_EQ(run.actions.size(), 3u);
-  EXPECT_EQ(run.actions[0].kind, console::Action::Kind::Text);
-  EXPECT_EQ(run.actions[0].id, kMatrixBox);
-  EXPECT_EQ(run.actions[0].text, "1 0 0\r\n0 0 1");
-  EXPECT_EQ(run.actions[1].kind, console::Action::Kind::Check);
-  EXPECT_EQ(run.actions[1].id, kQuendrelRankButton);
-  EXPECT_EQ(run.actions[2].kind, console::Action::Kind::Press);
-  EXPECT_EQ(run.actions[2].id, kComputeButton);
 }
 
 struct RankCase {
@@ -227,6 +209,20 @@ TEST(Quendrel, EachCommandStartsFromItsOwnText) {
   EXPECT_EQ(dialog.type(kMatrixBox, "9 9 9 / \n9 9 9\n9 9 99999999999").press(kComputeButton),
             std::vector<Box>{testing::rangeErrorBox()});
   EXPECT_EQ(dialog.type(kMatrixBox, "1 2\n3").pressForText(kComputeButton), "1 2 \n0 -6 \n\n矩阵的秩为2");
+}
+
+// A compute inside the open result box, and one inside that: each box keeps
+// its own text.
+TEST(Quendrel, ComputeInsideAnOpenResultBox) {
+  const auto handler = kQuendrelInfo.makeHandler();
+  testing::NestingWindow window(*handler, {{{kMatrixBox, "2 0\r\n0 3"}}, {{kMatrixBox, "0 1 1"}}});
+  window.setText(kMatrixBox, "1 2 3\r\n4 5 6\r\n7 8 10");
+  window.setChecked(kQuendrelRankButton, true);
+  handler->onCommand(window, kComputeButton);
+  std::vector<std::string> closed;
+  for (const std::string& text : window.closedTexts()) closed.push_back(console::toUtf8(text));
+  EXPECT_EQ(closed, (std::vector<std::string>{"0 1 1 \n\n矩阵的秩为1", "2 0 \n0 3 \n\n矩阵的秩为2",
+                                              "1 2 3 \n0 -3 -6 \n0 0 1 \n\n矩阵的秩为3"}));
 }
 
 }  // namespace

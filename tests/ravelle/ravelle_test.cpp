@@ -11,6 +11,7 @@
 
 #include "dialog_driver.h"
 #include "exact_reference.h"
+#include "nesting_window.h"
 #include "recording_window.h"
 #include "texts.h"
 
@@ -19,6 +20,7 @@ namespace {
 
 using testing::Box;
 using testing::DialogDriver;
+using testing::NestingWindow;
 using testing::rangeErrorBox;
 using testing::sizeErrorBox;
 
@@ -238,40 +240,17 @@ TEST(Ravelle, EachCommandStartsFromItsOwnText) {
   EXPECT_EQ(dialog.type(kMatrixBox, "5").press(kComputeButton), std::vector<Box>{result("1 \n")});
 }
 
-// A window whose first result box, while open, runs a second compute command
-// on another text, as a user may do: the result box has no owner.
-class NestingWindow : public RecordingWindow {
- public:
-  explicit NestingWindow(CommandHandler& handler) : handler_(handler) {}
-
-  void showMessage(Owner owner, const char* text, const char* caption) override {
-    RecordingWindow::showMessage(owner, text, caption);
-    if (nested_) return;
-    nested_ = true;
-    const std::string before = text;
-    setText(kMatrixBox, "5 0 0\r\n0 4 0\r\n0 0 2");
-    handler_.onCommand(*this, kComputeButton);
-    textAfterNested_ = text;  // what the first box shows once the second is closed
-    EXPECT_EQ(textAfterNested_, before);
-  }
-
-  std::string textAfterNested_;
-
- private:
-  CommandHandler& handler_;
-  bool nested_ = false;
-};
-
 TEST(Ravelle, ComputeInsideAnOpenResultBox) {
   const auto handler = kRavelleInfo.makeHandler();
-  NestingWindow window(*handler);
+  NestingWindow window(*handler, {{{kMatrixBox, "5 0 0\r\n0 4 0\r\n0 0 2"}}});
   window.setText(kMatrixBox, "1 2\r\n3 4");
   window.setChecked(kInverseRadio, true);
   handler->onCommand(window, kComputeButton);
   ASSERT_EQ(window.messages().size(), 2u);
   EXPECT_EQ(window.messages()[0].text, "-2 1 \n3/2 -1/2 \n");
   EXPECT_EQ(window.messages()[1].text, "1/5 0 0 \n0 1/4 0 \n0 0 1/2 \n");
-  EXPECT_EQ(window.textAfterNested_, "-2 1 \n3/2 -1/2 \n");
+  // The first box still shows its own text once the second is closed.
+  EXPECT_EQ(window.closedTexts(), (std::vector<std::string>{"1/5 0 0 \n0 1/4 0 \n0 0 1/2 \n", "-2 1 \n3/2 -1/2 \n"}));
 }
 
 }  // namespace

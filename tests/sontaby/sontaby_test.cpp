@@ -11,6 +11,7 @@
 
 #include "dialog_driver.h"
 #include "exact_reference.h"
+#include "nesting_window.h"
 #include "recording_window.h"
 #include "texts.h"
 
@@ -19,6 +20,7 @@ namespace {
 
 using testing::Box;
 using testing::DialogDriver;
+using testing::NestingWindow;
 using testing::rangeErrorBox;
 using testing::sizeErrorBox;
 
@@ -275,39 +277,18 @@ TEST(Sontaby, ReadsBothBoxesBeforeAnyRadioButton) {
   }
 }
 
-// A window whose result box lets a second compute run inside it, as the real
-// dialog does while a box without owner is open: the nested command has its
-// own storage and leaves the first box's text as it was.
-class NestingWindow : public RecordingWindow {
- public:
-  explicit NestingWindow(CommandHandler& handler) : handler_(handler) {}
-  std::vector<std::string> texts;
-  void showMessage(Owner owner, const char* text, const char* caption) override {
-    const std::string before = text;
-    RecordingWindow::showMessage(owner, text, caption);
-    if (owner == Owner::None && depth_ < 2) {
-      ++depth_;
-      setText(kSontabyMatrix1Box, depth_ == 1 ? "7" : "1 1");
-      setText(kSontabyMatrix2Box, depth_ == 1 ? "3" : "2 2");
-      handler_.onCommand(*this, kComputeButton);
-    }
-    texts.push_back(before == text ? text : "changed: " + std::string(text));
-  }
-
- private:
-  CommandHandler& handler_;
-  int depth_ = 0;
-};
-
 TEST(Sontaby, ComputeInsideAnOpenResultBox) {
   Sontaby handler;
-  NestingWindow window(handler);
+  // The nested commands have their own storage and leave each open box's
+  // text as it was.
+  NestingWindow window(handler, {{{kSontabyMatrix1Box, "7"}, {kSontabyMatrix2Box, "3"}},
+                                 {{kSontabyMatrix1Box, "1 1"}, {kSontabyMatrix2Box, "2 2"}}});
   window.setText(kSontabyMatrix1Box, "1 2\r\n3 4");  // as the edit box holds it
   window.setText(kSontabyMatrix2Box, "5 6\r\n7 8");
   window.setChecked(kSum, true);
   handler.onCommand(window, kComputeButton);
   // Boxes close innermost first; each kept its own text.
-  EXPECT_EQ(window.texts, (std::vector<std::string>{"3 3 \n", "10 \n", "6 8 \n10 12 \n"}));
+  EXPECT_EQ(window.closedTexts(), (std::vector<std::string>{"3 3 \n", "10 \n", "6 8 \n10 12 \n"}));
 }
 
 }  // namespace

@@ -312,6 +312,24 @@ class RandomInput {
     }
   }
 
+  // A nonnegative integer of at most `count` bits: uniformly random bits or,
+  // one draw in two, runs of ones and zeros of random lengths, whose carries
+  // and borrows cross whole limbs.
+  mpz_class bits(int count) {
+    mpz_class v = 0;
+    if (oneIn(2)) {
+      for (int k = 0; k < count; k += 64) v = (v << 64) + static_cast<unsigned long>(rng_());
+      return v >> static_cast<mp_bitcnt_t>((64 - count % 64) % 64);
+    }
+    bool ones = oneIn(2);
+    for (int at = 0; at < count; ones = !ones) {
+      const int run = 1 + below(std::min(count - at, oneIn(2) ? 8 : 200));
+      if (ones) v += ((mpz_class(1) << static_cast<mp_bitcnt_t>(run)) - 1) << static_cast<mp_bitcnt_t>(at);
+      at += run;
+    }
+    return v;
+  }
+
   // A text of `length` characters drawn from `alphabet`.
   std::string text(std::string_view alphabet, std::size_t length) {
     std::string out;
