@@ -85,12 +85,12 @@ def run_once(argv):
 
 def run_case(options, path, case):
     """Runs one case; returns the lines to print when it fails, else None.
-    Under Wine, a run that ends without showing a box, or times out, may be
-    Wine failing to start on a loaded machine: it is run once more. A run
-    that shows other boxes is never run again."""
+    A run that fails without showing a box, or times out, may be Wine
+    failing to start on a loaded machine (matcalc.exe runs under Wine too):
+    it is run once more. A run that shows other boxes is never run again."""
     argv = command(options, os.path.dirname(os.path.abspath(path)), case["args"])
     code, got, err = run_once(argv)
-    if options.guidriver and (code is None or (code != 0 and not got)):
+    if code is None or (code != 0 and not got):
         code, got, err = run_once(argv)
     if code == 0 and got == case["expect"]:
         return None
