@@ -19,16 +19,53 @@ struct StepEntry {
   }
 };
 
+// x / divisor in lowest terms with its sign on x. Of degree 1.
+struct LowestTerms {
+  template <class Int>
+  BasicFraction<Int> operator()(const Int& x, const Int& divisor) const {
+    BasicFraction<Int> f{x, divisor};
+    reduce(f, Bound::Denominator, BoundSign::SetAside);
+    normaliseSign(f);
+    return f;
+  }
+};
+
+// One line of g scaled to integers, the cells [r][c] = place(1) ... place(count)
+// of g into the same places of m: each times the line's scale, the least
+// common multiple of its denominators, which is returned.
+template <class Place>
+Integer scaleLine(const FractionGrid& g, int count, Place place, IntegerMatrix& m) {
+  Integer scale = 1;
+  for (int k = 1; k <= count; ++k) {
+    const auto [r, c] = place(k);
+    const Integer& den = g.den[r][c];
+    if (!den.isOne()) scale = exactQuotient(scale, gcd(scale, den)) * den;
+  }
+  for (int k = 1; k <= count; ++k) {
+    const auto [r, c] = place(k);
+    const Integer &num = g.num[r][c], &den = g.den[r][c];
+    m.at[r][c] = scale.isOne() ? num : num * (den.isOne() ? scale : exactQuotient(scale, den));
+  }
+  return scale;
+}
+
 }  // namespace
 
 void scaleRows(const FractionGrid& g, int rows, int columns, IntegerMatrix& m) {
-  Scales& scales = m.scales;
   m.rows = rows;
   m.columns = columns;
-  for (int r = 1; r <= rows; ++r) {
-    scales[r] = commonDenominator(columns, [&](int c) -> const Integer& { return g.den[r][c]; });
-    for (int c = 1; c <= columns; ++c) m.at[r][c] = scaledToInteger(g.num[r][c], g.den[r][c], scales[r]);
-  }
+  for (int r = 1; r <= rows; ++r) m.scales[r] = scaleLine(g, columns, [r](int c) { return std::pair{r, c}; }, m);
+}
+
+void scaleColumns(const FractionGrid& g, int rows, int columns, IntegerMatrix& m) {
+  m.rows = rows;
+  m.columns = columns;
+  for (int c = 1; c <= columns; ++c) m.scales[c] = scaleLine(g, rows, [c](int r) { return std::pair{r, c}; }, m);
+}
+
+Fraction lowestTerms(const Integer& x, const Integer& divisor) {
+  if (x.isZero()) return {0, 1};
+  return evaluate<1>(LowestTerms{}, x, divisor);
 }
 
 void clearEntries(IntegerMatrix& m, int i, int r, int c, int from, const Integer& q) {
@@ -86,10 +123,9 @@ Fraction determinantOf(const FractionGrid& g, int n, IntegerMatrix& work) {
   const Echelon e = eliminate(work, n, Clearing::Below);
   if (e.rank < n) return {0, 1};
   // The rows were multiplied by their scales: the determinant by all of them.
-  Fraction det{e.swaps % 2 == 0 ? e.lastPivot : -e.lastPivot, 1};
-  for (int r = 1; r <= n; ++r) det.den = det.den * work.scales[r];
-  reduce(det, Bound::Denominator, BoundSign::SetAside);
-  return det;
+  Integer scales = 1;
+  for (int r = 1; r <= n; ++r) scales = scales * work.scales[r];
+  return lowestTerms(e.swaps % 2 == 0 ? e.lastPivot : -e.lastPivot, scales);
 }
 
 }  // namespace matcalc

@@ -16,8 +16,9 @@ using Scales = std::array<Integer, kGridSide>;
 
 // Rows 1 to 20 of up to 40 integers, addressed from 1 like a grid: room for
 // a matrix with the identity beside it. Beside them, what each row was
-// multiplied by to make it integer; kept here, with the matrix a command
-// reuses, rather than made anew for every command.
+// multiplied by to make it integer (each column, for a matrix scaled by
+// columns); kept here, with the matrix a command reuses, rather than made
+// anew for every command.
 struct IntegerMatrix {
   static constexpr int kMaxColumns = 2 * kMaxSide;
   int rows = 0;
@@ -26,27 +27,18 @@ struct IntegerMatrix {
   Scales scales;
 };
 
-// The least common multiple of denominators d(1) ... d(count): positive.
-template <class Denominator>
-Integer commonDenominator(int count, Denominator d) {
-  Integer scale = 1;
-  for (int k = 1; k <= count; ++k) {
-    const Integer& den = d(k);
-    if (!den.isOne()) scale = exactQuotient(scale, gcd(scale, den)) * den;
-  }
-  return scale;
-}
-
-// num/den times `scale`, a multiple of den: an integer.
-inline Integer scaledToInteger(const Integer& num, const Integer& den, const Integer& scale) {
-  if (scale.isOne()) return num;
-  return num * (den.isOne() ? scale : exactQuotient(scale, den));
-}
-
 // The rows x columns block of a grid without zero denominators, each row
 // multiplied by the least common multiple of its denominators, the row's
 // scale (m.scales), so that every entry is an integer.
 void scaleRows(const FractionGrid& g, int rows, int columns, IntegerMatrix& m);
+
+// The same with each column multiplied by the least common multiple of its
+// denominators, the column's scale.
+void scaleColumns(const FractionGrid& g, int rows, int columns, IntegerMatrix& m);
+
+// x / divisor (divisor not 0) in lowest terms with a positive denominator,
+// 0 as 0/1: how the kernel's integers become the fractions it answers with.
+Fraction lowestTerms(const Integer& x, const Integer& divisor);
 
 // One step on row i, with the pivot at [r][c] and q the pivot before: every
 // entry from column `from` on becomes (p * a - a_c * a_r) / q, the entry in

@@ -24,8 +24,7 @@ Status normaliseAndReduce(BasicFraction<Int>& f, Arithmetic arithmetic) {
 template <class Int>
 Status normaliseAndReduceCell(FractionGrid& g, int r, int c, BasicFraction<Int> f, Arithmetic arithmetic) {
   if (const Status s = normaliseAndReduce(f, arithmetic); s != Status::Ok) return s;
-  g.num[r][c] = std::move(f.num);
-  g.den[r][c] = std::move(f.den);
+  g.store(r, c, {std::move(f.num), std::move(f.den)});
   return Status::Ok;
 }
 
@@ -39,18 +38,6 @@ Status normaliseAndReduceRow(FractionGrid& g, int r, int columns, Arithmetic ari
   }
   return Status::Ok;
 }
-
-// A cell from the kernel: an entry over its row's divisor, in lowest terms
-// with its sign on the numerator. Of degree 1.
-struct LowestTerms {
-  template <class Int>
-  BasicFraction<Int> operator()(const Int& entry, const Int& divisor) const {
-    BasicFraction<Int> f{entry, divisor};
-    reduce(f, Bound::Denominator, BoundSign::SetAside);
-    normaliseSign(f);
-    return f;
-  }
-};
 
 bool rowIsZero(const IntegerMatrix& m, int r) {
   for (int c = 1; c <= m.columns; ++c) {
@@ -119,8 +106,7 @@ bool shownFromKernel(FractionGrid& grid, int rows, int columns, IntegerMatrix& w
     const Integer& pivot = work.at[lastStep[i]][lastStep[i]];
     const Integer divisor = work.scales[i].isOne() ? pivot : pivot * work.scales[i];
     for (int c = 1; c <= columns; ++c) {
-      if (work.at[i][c].isZero()) grid.store(i, c, {0, 1});
-      else grid.store(i, c, evaluate<1>(LowestTerms{}, work.at[i][c], divisor));
+      grid.store(i, c, lowestTerms(work.at[i][c], divisor));
     }
   }
   rank = skippedRowsZero ? pivots + lastRow : eliminate(work, columns, Clearing::Below).rank;
