@@ -49,6 +49,17 @@ Integer scaleLine(const FractionGrid& g, int count, Place place, IntegerMatrix& 
   return scale;
 }
 
+// Row `from` added to row `to` as rows of fractions. Each is its row of
+// fractions times its scale and the same pivot, so the sum takes the least
+// common multiple of the two scales.
+void addRowAsFractions(IntegerMatrix& m, int from, int to) {
+  Integer& scale = m.scales[to];
+  const Integer common = gcd(scale, m.scales[from]);
+  const Integer toFactor = exactQuotient(m.scales[from], common), fromFactor = exactQuotient(scale, common);
+  for (int c = 1; c <= m.columns; ++c) m.at[to][c] = m.at[to][c] * toFactor + m.at[from][c] * fromFactor;
+  scale = scale * toFactor;
+}
+
 }  // namespace
 
 void scaleRows(const FractionGrid& g, int rows, int columns, IntegerMatrix& m) {
@@ -83,26 +94,29 @@ void clearEntries(IntegerMatrix& m, int i, int r, int c, int from, const Integer
   m.at[i][c] = 0;
 }
 
-Echelon eliminate(IntegerMatrix& m, int pivotColumns, Clearing clearing) {
+Echelon eliminate(IntegerMatrix& m, int pivotColumns, Clearing clearing, PivotRepair repair, RowAdditionWatch* watch) {
   Echelon e;
-  for (int c = 1; c <= pivotColumns && e.rank < m.rows; ++c) {
-    const int r = e.rank + 1;
-    int p = r;
-    while (p <= m.rows && m.at[p][c].isZero()) ++p;
-    if (p > m.rows) continue;
-    if (p != r) {
+  const bool allRows = clearing == Clearing::AllRows;
+  for (int c = 1; c <= pivotColumns; ++c) {
+    const int r = repair == PivotRepair::RowSwap ? e.pivots + 1 : c;
+    if (r > m.rows) break;
+    const int p = firstNonzeroRow(m.at, c, r, m.rows);
+    if (p == 0) continue;
+    if (p != r && repair == PivotRepair::RowSwap) {
       std::swap(m.at[p], m.at[r]);
       ++e.swaps;
+    } else if (p != r) {
+      if (watch != nullptr) watch->beforeAdding(m, p, r, e);
+      addRowAsFractions(m, p, r);
     }
     // Rows below have 0 left of column c already; rows above have entries
     // there that the step scales.
-    const bool allRows = clearing == Clearing::AllRows;
     for (int i = allRows ? 1 : r + 1; i <= m.rows; ++i) {
       if (i != r) clearEntries(m, i, r, c, allRows ? 1 : c + 1, e.lastPivot);
     }
     e.lastPivot = m.at[r][c];
     e.pivotColumn[r] = c;
-    e.rank = r;
+    ++e.pivots;
   }
   return e;
 }
@@ -121,7 +135,7 @@ void backSubstitute(IntegerMatrix& m, int n) {
 Fraction determinantOf(const FractionGrid& g, int n, IntegerMatrix& work) {
   scaleRows(g, n, n, work);
   const Echelon e = eliminate(work, n, Clearing::Below);
-  if (e.rank < n) return {0, 1};
+  if (e.pivots < n) return {0, 1};
   // The rows were multiplied by their scales: the determinant by all of them.
   Integer scales = 1;
   for (int r = 1; r <= n; ++r) scales = scales * work.scales[r];

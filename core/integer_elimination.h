@@ -9,6 +9,7 @@
 #include <array>
 
 #include "fraction_grid.h"
+#include "pivot_search.h"
 
 namespace matcalc {
 
@@ -18,7 +19,7 @@ using Scales = std::array<Integer, kGridSide>;
 // a matrix with the identity beside it. Beside them, what each row was
 // multiplied by to make it integer (each column, for a matrix scaled by
 // columns); kept here, with the matrix a command reuses, rather than made
-// anew for every command.
+// anew for every command. A row exchange leaves the scales where they are.
 struct IntegerMatrix {
   static constexpr int kMaxColumns = 2 * kMaxSide;
   int rows = 0;
@@ -51,17 +52,37 @@ void clearEntries(IntegerMatrix& m, int i, int r, int c, int from, const Integer
 enum class Clearing { Below, AllRows };
 
 struct Echelon {
-  int rank = 0;
+  int pivots = 0;                            // with row exchanges, the rank
   int swaps = 0;                             // row exchanges made
   Integer lastPivot = 1;                     // with full rank, the determinant, negated for odd swaps
-  std::array<int, kGridSide> pivotColumn{};  // of rows 1 to rank
+  std::array<int, kGridSide> pivotColumn{};  // of each row, 0 for a row without a pivot
 };
 
-// Eliminates m with pivots sought in columns 1 to pivotColumns in turn: the
-// first row at or below the next pivot row whose entry there is not 0 is
-// exchanged into place; a column without one is skipped. The row operations
-// cover every column of m.
-Echelon eliminate(IntegerMatrix& m, int pivotColumns, Clearing clearing);
+// Told of each zero pivot that eliminate repairs by row addition, before the
+// row is added, with the elimination as far as it has come.
+class RowAdditionWatch {
+ public:
+  virtual void beforeAdding(const IntegerMatrix& m, int from, int to, const Echelon& sofar) = 0;
+
+ protected:
+  ~RowAdditionWatch() = default;
+};
+
+// Eliminates m; the row operations of each step cover every column of m.
+// - With PivotRepair::RowSwap, to row echelon form: pivots are sought in
+//   columns 1 to pivotColumns in turn; the first row at or below the next
+//   pivot row whose entry there is not 0 is exchanged into place, and a
+//   column without one is skipped.
+// - With PivotRepair::RowAddition, rows are never exchanged: step k has its
+//   pivot at [k][k], k = 1 ... min(rows, pivotColumns). A zero pivot takes
+//   the first row below whose entry there is not 0 added to its row, as
+//   fractions: the typed matrix's row k becomes the sum of the two rows, its
+//   scale the least common multiple of theirs. When the column is 0 from
+//   row k down, the step changes nothing and row k has no pivot. Every step
+//   changes every row below it, so each row is its row of fractions times
+//   its scale and the pivot of the last step above it.
+Echelon eliminate(IntegerMatrix& m, int pivotColumns, Clearing clearing, PivotRepair repair = PivotRepair::RowSwap,
+                  RowAdditionWatch* watch = nullptr);
 
 // For m = [U | Y] after eliminate(m, n, Clearing::Below) at full rank n, U
 // upper triangular with last pivot d: solves U X = d Y, X in place of Y.

@@ -34,14 +34,11 @@ void Quendrel::compute(Window& dialog) {
 
   // 5 to 8. The elimination shown to the user: rows added to a zero pivot's
   // row, never exchanged, then every sign on its numerator and the cells
-  // reduced. Exactly, the integer kernel gives the cells and the rank unless
-  // a pivot needs a repair; then, and as typed, step by step.
+  // reduced. Exactly, the integer kernel gives the cells and the rank; as
+  // typed, the steps do.
   int rank = 0;
-  const bool fromKernel = arithmetic == Arithmetic::Kernel && shownFromKernel(grid_, rows_, columns_, work_, rank);
-  if (!fromKernel) {
-    if (arithmetic == Arithmetic::Kernel) arithmetic = Arithmetic::StepByStep;
-    if (reportFailure(dialog, shownStepByStep(grid_, rows_, columns_, arithmetic))) return;
-  }
+  if (arithmetic == Arithmetic::Kernel) rank = shownFromKernel(grid_, rows_, columns_, work_);
+  else if (reportFailure(dialog, shownStepByStep(grid_, rows_, columns_, arithmetic))) return;
 
   // 9. The eliminated matrix; then the diagonal when it was chosen; then the
   // rank when it was chosen. Each block starts on a line of its own.
@@ -58,7 +55,7 @@ void Quendrel::compute(Window& dialog) {
     // so the eliminated matrix has the independent rows of the typed one.
     text.appendLineEnd();
     text.append(kRankHeading.view());
-    text.appendDecimal(fromKernel ? rank : rowRank(grid_, rows_, columns_));
+    text.appendDecimal(arithmetic == Arithmetic::Kernel ? rank : rowRank(grid_, rows_, columns_));
   }
 
   // 10. The result, in a box the dialog does not own.

@@ -21,10 +21,10 @@ struct KernelVector {
 
 KernelVector kernelVector(const IntegerMatrix& m, const Echelon& e, int n) {
   KernelVector k;
-  for (int r = 1; r <= e.rank && e.pivotColumn[r] == k.free; ++r) ++k.free;
+  for (int r = 1; r <= e.pivots && e.pivotColumn[r] == k.free; ++r) ++k.free;
   for (int c = 1; c <= n; ++c) k.v[c] = 0;
   k.v[k.free] = e.lastPivot;
-  for (int r = 1; r <= e.rank; ++r) k.v[e.pivotColumn[r]] = -m.at[r][k.free];
+  for (int r = 1; r <= e.pivots; ++r) k.v[e.pivotColumn[r]] = -m.at[r][k.free];
   return k;
 }
 
@@ -38,7 +38,7 @@ void singularAdjugate(const FractionGrid& a, int n, FractionGrid& result, Intege
   for (int r = 1; r <= n; ++r) {
     for (int c = 1; c <= n; ++c) result.store(r, c, {0, 1});
   }
-  if (e.rank < n - 1) return;
+  if (e.pivots < n - 1) return;
   const KernelVector v = kernelVector(work, e, n);
 
   FractionGrid transposed;
@@ -86,7 +86,7 @@ bool adjugateOrInverse(const FractionGrid& matrix, int n, bool inverse, Fraction
     for (int c = 1; c <= n; ++c) work.at[r][n + c] = r == c ? 1 : 0;
   }
   const Echelon e = eliminate(work, n, Clearing::Below);
-  if (e.rank < n) {
+  if (e.pivots < n) {
     if (inverse) return false;
     singularAdjugate(matrix, n, result, work);
     return true;
