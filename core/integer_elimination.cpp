@@ -7,17 +7,14 @@
 namespace matcalc {
 namespace {
 
-// One entry of a step, (p * a - ac * ar) / q: of degree 2, so native below
-// 2^31. The first step's q is 1, as is every q of many small matrices: no
-// division then, which natively is the slowest instruction of the entry.
-struct StepEntry {
-  template <class Int>
-  Int operator()(const Int& p, const Int& a, const Int& ac, const Int& ar, const Int& q) const {
-    Int difference = p * a - ac * ar;
-    if (isOne(q)) return difference;
-    return exactQuotient(difference, q);
-  }
-};
+// One entry of a step, (p * a - ac * ar) / q, natively: of degree 2, so for
+// terms below 2^31. The first step's q is 1, as is every q of many small
+// matrices: no division then, which natively is the slowest instruction of
+// the entry.
+std::int64_t nativeStepEntry(std::int64_t p, std::int64_t a, std::int64_t ac, std::int64_t ar, std::int64_t q) {
+  const std::int64_t difference = p * a - ac * ar;
+  return q == 1 ? difference : difference / q;
+}
 
 // x / divisor in lowest terms with its sign on x. Of degree 1.
 struct LowestTerms {
@@ -88,8 +85,14 @@ void clearEntries(IntegerMatrix& m, int i, int r, int c, int from, const Integer
     if (j == c) continue;
     Integer& a = m.at[i][j];
     const Integer& ar = m.at[r][j];
-    if (nativeRow && nativeTerms<2>(a, ar)) a = StepEntry{}(p.small(), a.small(), ac.small(), ar.small(), q.small());
-    else if (!a.isZero() || !ar.isZero()) a = StepEntry{}(p, a, ac, ar, q);  // 0 stays 0
+    if (nativeRow && nativeTerms<2>(a, ar)) {
+      a = nativeStepEntry(p.small(), a.small(), ac.small(), ar.small(), q.small());
+    } else if (!a.isZero() || !ar.isZero()) {  // 0 stays 0
+      m.sum.clear();
+      m.sum.add(p, a);
+      m.sum.subtract(ac, ar);
+      m.sum.storeQuotient(q, a);
+    }
   }
   m.at[i][c] = 0;
 }
@@ -123,11 +126,13 @@ Echelon eliminate(IntegerMatrix& m, int pivotColumns, Clearing clearing, PivotRe
 
 void backSubstitute(IntegerMatrix& m, int n) {
   const Integer& d = m.at[n][n];
+  ProductSum& sum = m.sum;
   for (int i = n; i >= 1; --i) {
     for (int c = n + 1; c <= m.columns; ++c) {
-      Integer sum = d * m.at[i][c];
-      for (int j = i + 1; j <= n; ++j) sum = sum - m.at[i][j] * m.at[j][c];
-      m.at[i][c] = exactQuotient(sum, m.at[i][i]);
+      sum.clear();
+      sum.add(d, m.at[i][c]);
+      for (int j = i + 1; j <= n; ++j) sum.subtract(m.at[i][j], m.at[j][c]);
+      sum.storeQuotient(m.at[i][i], m.at[i][c]);
     }
   }
 }

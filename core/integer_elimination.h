@@ -10,6 +10,7 @@
 
 #include "fraction_grid.h"
 #include "pivot_search.h"
+#include "product_sum.h"
 
 namespace matcalc {
 
@@ -18,14 +19,16 @@ using Scales = std::array<Integer, kGridSide>;
 // Rows 1 to 20 of up to 40 integers, addressed from 1 like a grid: room for
 // a matrix with the identity beside it. Beside them, what each row was
 // multiplied by to make it integer (each column, for a matrix scaled by
-// columns); kept here, with the matrix a command reuses, rather than made
-// anew for every command. A row exchange leaves the scales where they are.
+// columns), and the room in which its entries are computed; kept here, with
+// the matrix a command reuses, rather than made anew for every command. A
+// row exchange leaves the scales where they are.
 struct IntegerMatrix {
   static constexpr int kMaxColumns = 2 * kMaxSide;
   int rows = 0;
   int columns = 0;
   std::array<std::array<Integer, kMaxColumns + 1>, kGridSide> at;
   Scales scales;
+  ProductSum sum;
 };
 
 // The rows x columns block of a grid without zero denominators, each row

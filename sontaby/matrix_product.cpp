@@ -46,11 +46,14 @@ void productOfIntegers(const FractionGrid& left, const FractionGrid& right, Matr
                        IntegerMatrix& r, FractionGrid& cells) {
   scaleRows(left, shape.rows, shape.inner, l);
   scaleColumns(right, shape.inner, shape.columns, r);
+  ProductSum& sum = l.sum;
+  Integer total;
   for (int i = 1; i <= shape.rows; ++i) {
     for (int j = 1; j <= shape.columns; ++j) {
-      Integer sum = 0;
-      for (int k = 1; k <= shape.inner; ++k) sum = sum + l.at[i][k] * r.at[k][j];
-      cells.store(i, j, lowestTerms(sum, l.scales[i] * r.scales[j]));
+      sum.clear();
+      for (int k = 1; k <= shape.inner; ++k) sum.add(l.at[i][k], r.at[k][j]);
+      sum.store(total);
+      cells.store(i, j, lowestTerms(total, l.scales[i] * r.scales[j]));
     }
   }
 }
