@@ -2,18 +2,35 @@
 
 #include <utility>
 
+#include "exact_quotient.h"
 #include "native_terms.h"
 
 namespace matcalc {
 namespace {
 
+// Natively, the division of a step's entries by the pivot before, q (not
+// 0), which divides each exactly: a shift and a multiplication by the inverse
+// of q's odd part, where a division would be the slowest instruction of the
+// entry.
+class NativeExactDivisor {
+ public:
+  explicit NativeExactDivisor(std::int64_t q)
+      : shift_(__builtin_ctzll(static_cast<std::uint64_t>(q))),
+        inverse_(inverseOfOdd(static_cast<std::uint64_t>(q >> shift_))) {}
+  std::int64_t quotient(std::int64_t x) const {
+    return static_cast<std::int64_t>(static_cast<std::uint64_t>(x >> shift_) * inverse_);
+  }
+
+ private:
+  int shift_;
+  std::uint64_t inverse_;
+};
+
 // One entry of a step, (p * a - ac * ar) / q, natively: of degree 2, so for
-// terms below 2^31. The first step's q is 1, as is every q of many small
-// matrices: no division then, which natively is the slowest instruction of
-// the entry.
-std::int64_t nativeStepEntry(std::int64_t p, std::int64_t a, std::int64_t ac, std::int64_t ar, std::int64_t q) {
-  const std::int64_t difference = p * a - ac * ar;
-  return q == 1 ? difference : difference / q;
+// terms below 2^31.
+std::int64_t nativeStepEntry(std::int64_t p, std::int64_t a, std::int64_t ac, std::int64_t ar,
+                             const NativeExactDivisor& q) {
+  return q.quotient(p * a - ac * ar);
 }
 
 // x / divisor in lowest terms with its sign on x. Of degree 1.
@@ -81,12 +98,13 @@ void clearEntries(IntegerMatrix& m, int i, int r, int c, int from, const Integer
   const Integer ac = std::move(m.at[i][c]);
   // The terms of the row checked once; each entry's own two then.
   const bool nativeRow = nativeTerms<2>(p, ac, q);
+  const NativeExactDivisor nativeQ(nativeRow ? q.small() : 1);
   for (int j = from; j <= m.columns; ++j) {
     if (j == c) continue;
     Integer& a = m.at[i][j];
     const Integer& ar = m.at[r][j];
     if (nativeRow && nativeTerms<2>(a, ar)) {
-      a = nativeStepEntry(p.small(), a.small(), ac.small(), ar.small(), q.small());
+      a = nativeStepEntry(p.small(), a.small(), ac.small(), ar.small(), nativeQ);
     } else if (!a.isZero() || !ar.isZero()) {  // 0 stays 0
       m.sum.clear();
       m.sum.add(p, a);

@@ -5,12 +5,18 @@
 namespace matcalc {
 
 void ProductSum::multiply(const Integer& a, const Integer& b, BigInt& product) {
+  using boost::multiprecision::double_limb_type;
+  using boost::multiprecision::limb_type;
+  constexpr std::uint64_t kLimbMax = static_cast<limb_type>(-1);
   // A factor that fits in 64 bits takes the library's multiplication by a
-  // machine word.
+  // machine word; two that fit in a limb each make one double limb.
   if (a.isBig_ && b.isBig_) {
     product = a.big_ * b.big_;
   } else if (a.isBig_ || b.isBig_) {
     product = a.isBig_ ? a.big_ * b.small_ : b.big_ * a.small_;
+  } else if (magnitude(a.small_) <= kLimbMax && magnitude(b.small_) <= kLimbMax) {
+    product = static_cast<double_limb_type>(magnitude(a.small_)) * static_cast<limb_type>(magnitude(b.small_));
+    if ((a.small_ < 0) != (b.small_ < 0)) product.backend().negate();
   } else {
     product = a.small_;
     product *= b.small_;
