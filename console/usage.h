@@ -38,6 +38,10 @@ Examples:
   matcalc mul first.txt second.txt
   matcalc scale matrix.txt factor.txt
 
+matcalc.exe, the Windows build, writes to a console window in UTF-16
+(WriteConsoleW), so that the Chinese texts show right whatever the console's
+code page; redirected to a file or a pipe, it writes UTF-8, as matcalc does.
+
 Exit status: 0 when the dialog ran, 1 when the output could not be written, 2
 for bad usage (told on standard error).
 )";

@@ -1,6 +1,6 @@
 #pragma once
 // How a command computes once its matrices are read. It is chosen in one
-// place, from what the command's reading runs found (CommandReading), and the
+// place, from what the command's reading runs found (readMatrices), and the
 // command carries it to every mechanism it calls.
 #include <utility>
 

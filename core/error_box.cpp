@@ -4,17 +4,18 @@
 
 namespace matcalc {
 
-bool reportFailure(Window& dialog, Status status) {
+ErrorBox::ErrorBox(Status status) {
   switch (status) {
-    case Status::Ok: return false;
-    case Status::OutOfRange: showError(dialog, texts::kOutOfRange.c_str(), texts::kErrorCaption.c_str()); break;
-    case Status::TooLarge: showError(dialog, texts::kTooLarge.c_str(), texts::kErrorCaption.c_str()); break;
+    case Status::Ok: break;
+    case Status::OutOfRange: *this = {texts::kOutOfRange.c_str(), texts::kErrorCaption.c_str()}; break;
+    case Status::TooLarge: *this = {texts::kTooLarge.c_str(), texts::kErrorCaption.c_str()}; break;
   }
-  return true;
 }
 
-void showError(Window& dialog, const char* text, const char* caption) {
-  dialog.showMessage(Owner::Dialog, text, caption);
+bool ErrorBox::showIn(Window& dialog) const {
+  if (text_ == nullptr) return false;
+  dialog.showMessage(Owner::Dialog, text_, caption_);
+  return true;
 }
 
 }  // namespace matcalc

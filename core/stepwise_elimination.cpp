@@ -83,4 +83,16 @@ Status diagonalProduct(const FractionGrid& g, int n, Fraction& product, Arithmet
   return Status::Ok;
 }
 
+Status stepByStepDeterminant(FractionGrid& g, int n, DeterminantSign sign, Arithmetic arithmetic, Fraction& det) {
+  int swaps = 0;
+  if (const Status s = forwardEliminate(g, n, n, PivotRepair::RowSwap, swaps, arithmetic); s != Status::Ok) return s;
+  if (const Status s = diagonalProduct(g, n, det, arithmetic); s != Status::Ok) return s;
+  if (sign == DeterminantSign::Normalised) {
+    normaliseSign(det);
+    if (const Status s = rangeStatus(det, arithmetic); s != Status::Ok) return s;
+  }
+  if (swaps % 2 != 0) det.num = -det.num;
+  return rangeStatus(det, arithmetic);
+}
+
 }  // namespace matcalc

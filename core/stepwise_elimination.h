@@ -33,4 +33,15 @@ Status forwardEliminate(FractionGrid& g, int rows, int width, PivotRepair repair
 // (sign set aside) after each factor, each partial product stored.
 Status diagonalProduct(const FractionGrid& g, int n, Fraction& product, Arithmetic arithmetic);
 
+// Where the sign of a determinant computed step by step stands: moved to
+// its numerator before the negation for an odd number of swaps (the value
+// Dornikel shows), or left where the diagonal product put it (the divisor of
+// Ravelle's inverse).
+enum class DeterminantSign { Normalised, AsProduct };
+
+// The determinant of the n x n block step by step: forward elimination with
+// row swaps, the diagonal product, its sign as `sign` says, negated for an
+// odd number of swaps. Each value stored is held to the arithmetic.
+Status stepByStepDeterminant(FractionGrid& g, int n, DeterminantSign sign, Arithmetic arithmetic, Fraction& det);
+
 }  // namespace matcalc

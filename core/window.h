@@ -34,8 +34,10 @@ class Window {
 // command that showed it. A handler therefore shows such a box only when it
 // is done with the storage it keeps from one command to the next (the text
 // shown is the box's own), and keeps little on the stack while the box is
-// open, since each nested command stacks up on the one before: a large
-// buffer such as the input text lives in a function that has returned.
+// open, since each nested command stacks up on the one before. Every
+// handler's last step shows the box, and the one large buffer, the input
+// text, lives only in readMatrices (matrix_input.h), which has returned by
+// then.
 class CommandHandler {
  public:
   virtual ~CommandHandler() = default;

@@ -1,9 +1,5 @@
 #include "dornikel.h"
 
-#include "command_reading.h"
-#include "error_box.h"
-#include "input_text.h"
-#include "matrix_reader.h"
 #include "result_text.h"
 #include "stepwise_elimination.h"
 #include "texts.h"
@@ -17,18 +13,6 @@ constexpr auto kHelpText = gbk(MATCALC_HELP_TEXT("Dornikelv1.0是一款可以对
                                                  "①在编辑框中输入行列式,整数原样输入,小数按分数的形",
                                                  "注意:最后一行输入完毕后请不要换行,否则计算会出现错误!"));
 
-// The determinant step by step: elimination with row swaps, the diagonal
-// product, its sign normalised and negated for an odd number of swaps.
-Status stepwiseDeterminant(FractionGrid& grid, int n, Arithmetic arithmetic, Fraction& det) {
-  int swaps = 0;
-  if (const Status s = forwardEliminate(grid, n, n, PivotRepair::RowSwap, swaps, arithmetic); s != Status::Ok) return s;
-  if (const Status s = diagonalProduct(grid, n, det, arithmetic); s != Status::Ok) return s;
-  normaliseSign(det);
-  if (const Status s = rangeStatus(det, arithmetic); s != Status::Ok) return s;
-  if (swaps % 2 != 0) det.num = -det.num;
-  return rangeStatus(det, arithmetic);
-}
-
 constexpr int kEditBoxes[] = {kMatrixBox};
 constexpr int kPushButtons[] = {kComputeButton, kDornikelHelpButton};
 
@@ -37,36 +21,41 @@ constexpr int kPushButtons[] = {kComputeButton, kDornikelHelpButton};
 const ProgramInfo kDornikelInfo = {"dornikel", kEditBoxes, {}, kPushButtons, makeHandler<Dornikel>};
 
 void Dornikel::onCommand(Window& dialog, int id) {
-  if (id == kComputeButton) compute(dialog);
-  else if (id == kDornikelHelpButton) dialog.showMessage(Owner::None, kHelpText.c_str(), kHelpCaption.c_str());
+  if (id == kDornikelHelpButton) {
+    dialog.showMessage(Owner::None, kHelpText.c_str(), kHelpCaption.c_str());
+  } else if (id == kComputeButton) {
+    if (read(dialog).showIn(dialog) || compute().showIn(dialog)) return;
+    show(dialog);
+  }
 }
 
-void Dornikel::compute(Window& dialog) {
-  // 1 to 4. The edit box, two blanks appended, and one reading run: its row
-  // count is the side n of the matrix.
-  InputText input;
-  CommandReading reading;
-  reading.add(input.read(dialog, kMatrixBox));
-  const ReadResult read = readMatrix(input.text(), grid_);
-  reading.add(read);
-  if (reportFailure(dialog, reading.failure())) return;
+// Read: edit box 1004, whose row count is the side n of the matrix.
+ErrorBox Dornikel::read(Window& dialog) {
+  const MatrixReading reading = readMatrices(dialog, method_, {{kMatrixBox, matrix_}});
+  arithmetic_ = reading.arithmetic;
+  return reading.error;
+}
 
-  // 5 to 8. The determinant in lowest terms with a positive denominator: the
-  // steps above give it, and so does one fraction-free elimination, much
-  // faster.
-  const Arithmetic arithmetic = reading.arithmetic(method_);
-  Fraction det;
-  if (arithmetic == Arithmetic::Kernel) det = determinantOf(grid_, read.rows, work_);
-  else if (reportFailure(dialog, stepwiseDeterminant(grid_, read.rows, arithmetic, det))) return;
+// Compute: the determinant in lowest terms with a positive denominator. One
+// fraction-free elimination gives it; so, much more slowly, do the steps of
+// the elimination on fractions, which a text with a zero denominator takes.
+ErrorBox Dornikel::compute() {
+  if (arithmetic_ == Arithmetic::Kernel) {
+    determinant_ = determinantOf(matrix_.grid, matrix_.rows, work_);
+    return {};
+  }
+  return stepByStepDeterminant(matrix_.grid, matrix_.rows, DeterminantSign::Normalised, arithmetic_, determinant_);
+}
 
-  // 9, 10. The value alone for an integer or for 0, otherwise P/Q, in a box
-  // the dialog owns.
+// Show: the value alone for an integer or for 0, otherwise P/Q, in a box the
+// dialog owns.
+void Dornikel::show(Window& dialog) const {
   ResultText text;
   text.append(kHeading.view());
-  text.appendDecimal(det.num);
-  if (!det.num.isZero() && !det.den.isOne()) {
+  text.appendDecimal(determinant_.num);
+  if (!determinant_.num.isZero() && !determinant_.den.isOne()) {
     text.append("/");
-    text.appendDecimal(det.den);
+    text.appendDecimal(determinant_.den);
   }
   dialog.showMessage(Owner::Dialog, text.c_str(), texts::kResultCaption.c_str());
 }

@@ -3,8 +3,10 @@
 // determinant of the typed square matrix as one exact fraction, the help
 // command (1002) shows how to type it.
 #include "arithmetic.h"
-#include "fraction_grid.h"
+#include "error_box.h"
+#include "fraction.h"
 #include "integer_elimination.h"
+#include "matrix_input.h"
 #include "program_info.h"
 #include "window.h"
 
@@ -18,13 +20,18 @@ class Dornikel : public CommandHandler {
   void onCommand(Window& dialog, int id) override;
 
  private:
-  void compute(Window& dialog);
+  // The compute command's steps.
+  ErrorBox read(Window& dialog);
+  ErrorBox compute();
+  void show(Window& dialog) const;
 
   const Method method_;
   // Every command reads its matrix afresh; the grid and the elimination's
   // integers are kept only so that they are not built again for each command.
-  FractionGrid grid_;
+  Matrix matrix_;
+  Arithmetic arithmetic_ = Arithmetic::Kernel;
   IntegerMatrix work_;
+  Fraction determinant_;
 };
 
 extern const ProgramInfo kDornikelInfo;

@@ -3,8 +3,9 @@
 // typed matrix and shows it together with the matrix's rank (radio button
 // 1005) or its diagonal (radio button 1006, which the dialog keeps disabled).
 #include "arithmetic.h"
-#include "fraction_grid.h"
+#include "error_box.h"
 #include "integer_elimination.h"
+#include "matrix_input.h"
 #include "program_info.h"
 #include "window.h"
 
@@ -19,16 +20,18 @@ class Quendrel : public CommandHandler {
   void onCommand(Window& dialog, int id) override;
 
  private:
-  void compute(Window& dialog);
-  bool readMatrixText(Window& dialog, Arithmetic& arithmetic);
-  bool checkChoice(Window& dialog);
+  // The compute command's steps.
+  ErrorBox read(Window& dialog);
+  ErrorBox check(Window& dialog) const;
+  ErrorBox compute();
+  void show(Window& dialog) const;
 
   const Method method_;
   // Kept from one command to the next, like the program's own storage: the
   // grid as the latest command left it, and the size of its latest text.
-  FractionGrid grid_;
-  int rows_ = 0;
-  int columns_ = 0;
+  Matrix matrix_;
+  Arithmetic arithmetic_ = Arithmetic::Kernel;
+  int rank_ = 0;
   IntegerMatrix work_;  // the kernel's integers
 };
 

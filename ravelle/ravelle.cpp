@@ -2,9 +2,6 @@
 
 #include "adjugate_or_inverse.h"
 #include "cofactor.h"
-#include "command_reading.h"
-#include "error_box.h"
-#include "matrix_reader.h"
 #include "result_text.h"
 #include "stepwise_elimination.h"
 #include "texts.h"
@@ -29,79 +26,70 @@ constexpr int kPushButtons[] = {kComputeButton, kRavelleHelpButton};
 const ProgramInfo kRavelleInfo = {"ravelle", kEditBoxes, kRadioButtons, kPushButtons, makeHandler<Ravelle>};
 
 void Ravelle::onCommand(Window& dialog, int id) {
-  if (id == kComputeButton) compute(dialog);
-  else if (id == kRavelleHelpButton) dialog.showMessage(Owner::None, kHelpText.c_str(), kHelpCaption.c_str());
+  if (id == kRavelleHelpButton) {
+    dialog.showMessage(Owner::None, kHelpText.c_str(), kHelpCaption.c_str());
+  } else if (id == kComputeButton) {
+    if (check(dialog).showIn(dialog) || read(dialog).showIn(dialog) || compute().showIn(dialog)) return;
+    show(dialog);
+  }
 }
 
-void Ravelle::compute(Window& dialog) {
-  // 1. An operation must be chosen; nothing is read before.
+// Check: an operation must be chosen; nothing is read before.
+ErrorBox Ravelle::check(Window& dialog) {
   const bool adjugateChosen = dialog.isChecked(kAdjugateRadio);
-  const bool inverseChosen = dialog.isChecked(kInverseRadio);
-  if (!adjugateChosen && !inverseChosen) {
-    showError(dialog, kChooseOperation.c_str(), texts::kErrorCaption.c_str());
-    return;
-  }
+  inverse_ = !adjugateChosen;
+  if (!adjugateChosen && !dialog.isChecked(kInverseRadio)) return {kChooseOperation.c_str(), texts::kErrorCaption.c_str()};
+  return {};
+}
 
-  // 2, 3. The edit box is read once; its row count is the matrix size.
-  CommandReading reading;
-  reading.add(input_.read(dialog, kMatrixBox));
-  const ReadResult read = readMatrix(input_.text(), grid_);
-  reading.add(read);
-  if (reportFailure(dialog, reading.failure())) return;
-  n_ = read.rows;
+// Read: edit box 1004, whose row count is the side n of the matrix.
+ErrorBox Ravelle::read(Window& dialog) {
+  const MatrixReading reading = readMatrices(dialog, method_, {{kMatrixBox, matrix_}});
+  arithmetic_ = reading.arithmetic;
+  return reading.error;
+}
 
-  // 4 to 9: the adjugate or the inverse into the result grid, unless the
-  // determinant is 0 and the inverse was chosen. Exactly, both come from one
-  // fraction-free elimination of the whole matrix; step by step, from the
-  // determinant and a cofactor for every cell.
-  const bool inverse = !adjugateChosen;
-  const Arithmetic arithmetic = reading.arithmetic(method_);
-  Ending ending = Ending::Result;
-  if (arithmetic != Arithmetic::Kernel) ending = byCofactors(inverse, arithmetic);
-  else if (!adjugateOrInverse(grid_, n_, inverse, result_, work_)) ending = Ending::SingularInverse;
-  if (ending == Ending::SingularInverse) {
-    showError(dialog, kSingular.c_str(), kSingularCaption.c_str());
-    return;
-  }
-  if (ending == Ending::OutOfRange) {
-    reportFailure(dialog, Status::OutOfRange);
-    return;
-  }
+// Compute: the adjugate or the inverse into the result grid, unless the
+// determinant is 0 and the inverse was chosen. Exactly, both come from one
+// fraction-free elimination of the whole matrix; step by step, from the
+// determinant and a cofactor for every cell.
+ErrorBox Ravelle::compute() {
+  if (arithmetic_ != Arithmetic::Kernel) return byCofactors();
+  if (adjugateOrInverse(matrix_.grid, matrix_.rows, inverse_, result_, work_)) return {};
+  return {kSingular.c_str(), kSingularCaption.c_str()};
+}
 
-  // 10, 11. The result, in a box the dialog does not own.
+// Show: the result, in a box the dialog does not own.
+void Ravelle::show(Window& dialog) const {
   ResultText text;
-  text.appendMatrix(result_, n_, n_);
+  text.appendMatrix(result_, matrix_.rows, matrix_.rows);
   showResult(dialog, text);
 }
 
-// 4 to 9 as typed: the determinant, kept for the division (0 refuses the
-// inverse); the adjugate cell by cell, each cell a cofactor; the division
-// into the inverse; every sign moved to its numerator.
-Ravelle::Ending Ravelle::byCofactors(bool inverse, Arithmetic arithmetic) {
-  if (determinant(arithmetic) != Status::Ok) return Ending::OutOfRange;
-  if (determinant_.num.isZero() && inverse) return Ending::SingularInverse;
-  if (adjugate(arithmetic) != Status::Ok) return Ending::OutOfRange;
-  if (inverse && divideByDeterminant(arithmetic) != Status::Ok) return Ending::OutOfRange;
-  return normaliseSigns(arithmetic) == Status::Ok ? Ending::Result : Ending::OutOfRange;
+// Step by step: the determinant, kept for the division (0 refuses the
+// inverse), its denominator keeping the sign the product gave it; the
+// adjugate cell by cell, each cell a cofactor; the division into the
+// inverse; every sign moved to its numerator.
+ErrorBox Ravelle::byCofactors() {
+  typed_ = matrix_.grid;
+  const Status det = stepByStepDeterminant(matrix_.grid, matrix_.rows, DeterminantSign::AsProduct, arithmetic_, determinant_);
+  if (det != Status::Ok) return det;
+  if (determinant_.num.isZero() && inverse_) return {kSingular.c_str(), kSingularCaption.c_str()};
+  if (const Status s = adjugate(); s != Status::Ok) return s;
+  if (inverse_) {
+    if (const Status s = divideByDeterminant(); s != Status::Ok) return s;
+  }
+  return normaliseSigns();
 }
 
-// Elimination with row swaps and the diagonal product, negated for an odd
-// number of swaps. The denominator keeps the sign the product gave it.
-Status Ravelle::determinant(Arithmetic arithmetic) {
-  int swaps = 0;
-  if (const Status s = forwardEliminate(grid_, n_, n_, PivotRepair::RowSwap, swaps, arithmetic); s != Status::Ok) return s;
-  if (const Status s = diagonalProduct(grid_, n_, determinant_, arithmetic); s != Status::Ok) return s;
-  if (swaps % 2 != 0) determinant_.num = -determinant_.num;
-  return rangeStatus(determinant_, arithmetic);
-}
-
-// Each cofactor consumes the grid, so the matrix is read again from the
-// input text before every cell.
-Status Ravelle::adjugate(Arithmetic arithmetic) {
-  for (int i = 1; i <= n_; ++i) {
-    for (int j = 1; j <= n_; ++j) {
-      readMatrix(input_.text(), grid_);  // as the first reading: it succeeded
-      if (const Status s = cofactor(grid_, n_, i, j, result_, arithmetic); s != Status::Ok) return s;
+// Each cofactor consumes the grid, so the matrix as read is put back before
+// every cell.
+Status Ravelle::adjugate() {
+  const int n = matrix_.rows;
+  for (int i = 1; i <= n; ++i) {
+    for (int j = 1; j <= n; ++j) {
+      matrix_.grid = typed_;
+      if (const Status s = cofactor(matrix_.grid, n, i, j, result_, arithmetic_); s != Status::Ok) return s;
     }
   }
   return Status::Ok;
@@ -109,23 +97,23 @@ Status Ravelle::adjugate(Arithmetic arithmetic) {
 
 // Each cell n/d becomes (n * Q) / (d * P) for the determinant P/Q, reduced
 // on its denominator with the sign set aside.
-Status Ravelle::divideByDeterminant(Arithmetic arithmetic) {
-  for (int r = 1; r <= n_; ++r) {
-    for (int c = 1; c <= n_; ++c) {
+Status Ravelle::divideByDeterminant() {
+  for (int r = 1; r <= matrix_.rows; ++r) {
+    for (int c = 1; c <= matrix_.rows; ++c) {
       Fraction quotient = product(result_.num[r][c], result_.den[r][c], determinant_.den, determinant_.num);
       reduce(quotient, Bound::Denominator, BoundSign::SetAside);
-      if (const Status s = storeIfFits(result_, r, c, std::move(quotient), arithmetic); s != Status::Ok) return s;
+      if (const Status s = storeIfFits(result_, r, c, std::move(quotient), arithmetic_); s != Status::Ok) return s;
     }
   }
   return Status::Ok;
 }
 
-Status Ravelle::normaliseSigns(Arithmetic arithmetic) {
-  for (int r = 1; r <= n_; ++r) {
-    for (int c = 1; c <= n_; ++c) {
+Status Ravelle::normaliseSigns() {
+  for (int r = 1; r <= matrix_.rows; ++r) {
+    for (int c = 1; c <= matrix_.rows; ++c) {
       Fraction cell = result_.cell(r, c);
       normaliseSign(cell);
-      if (const Status s = storeIfFits(result_, r, c, std::move(cell), arithmetic); s != Status::Ok) return s;
+      if (const Status s = storeIfFits(result_, r, c, std::move(cell), arithmetic_); s != Status::Ok) return s;
     }
   }
   return Status::Ok;

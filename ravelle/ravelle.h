@@ -4,9 +4,10 @@
 // square matrix as a matrix of exact fractions, the help command (1005) shows
 // how to type it.
 #include "arithmetic.h"
+#include "error_box.h"
 #include "fraction_grid.h"
-#include "input_text.h"
 #include "integer_elimination.h"
+#include "matrix_input.h"
 #include "program_info.h"
 #include "status.h"
 #include "window.h"
@@ -23,25 +24,25 @@ class Ravelle : public CommandHandler {
   void onCommand(Window& dialog, int id) override;
 
  private:
-  // How a computation after reading ends.
-  enum class Ending { Result, SingularInverse, OutOfRange };
-
-  void compute(Window& dialog);
-  Ending byCofactors(bool inverse, Arithmetic arithmetic);
-  Status determinant(Arithmetic arithmetic);
-  Status adjugate(Arithmetic arithmetic);
-  Status divideByDeterminant(Arithmetic arithmetic);
-  Status normaliseSigns(Arithmetic arithmetic);
+  // The compute command's steps.
+  ErrorBox check(Window& dialog);
+  ErrorBox read(Window& dialog);
+  ErrorBox compute();
+  void show(Window& dialog) const;
+  // The steps of computing step by step.
+  ErrorBox byCofactors();
+  Status adjugate();
+  Status divideByDeterminant();
+  Status normaliseSigns();
 
   const Method method_;
-  // The program's working storage, kept from one command to the next. The
-  // cofactors do not keep the matrix in a copy: each consumes the grid, and
-  // the grid is filled again from the input text before each one.
-  InputText input_;
-  FractionGrid grid_;
+  // The program's working storage, kept from one command to the next.
+  bool inverse_ = false;  // the inverse was chosen, not the adjugate
+  Matrix matrix_;         // n x n, n the row count of the text
+  Arithmetic arithmetic_ = Arithmetic::Kernel;
+  FractionGrid typed_;    // the matrix as read: each cofactor consumes the grid
   FractionGrid result_;   // cell (r, c): the adjugate, then the inverse, entry
   IntegerMatrix work_;    // the exact elimination's integers
-  int n_ = 0;             // the matrix is n x n, n the row count of the text
   Fraction determinant_;  // its denominator may be negative
 };
 

@@ -1,41 +1,11 @@
 #include "sontaby.h"
 
-#include "command_reading.h"
-#include "error_box.h"
-#include "input_text.h"
-#include "matrix_reader.h"
 #include "matrix_product.h"
 #include "result_text.h"
 #include "texts.h"
 
 namespace matcalc {
 namespace {
-
-using Matrix = Sontaby::Matrix;
-
-// Reads edit box `id` into the input buffer (two blanks appended), makes a
-// reading run on it into the matrix and counts the columns of the same text.
-void readOperand(Window& dialog, int id, InputText& input, Matrix& m, CommandReading& reading) {
-  reading.add(input.read(dialog, id));
-  const RectangularRead read = readRectangularMatrix(input.text(), m.grid);
-  reading.add(read.read);
-  m.rows = read.read.rows;
-  m.columns = read.columns;
-}
-
-// The validation tests in their order; the message of the first that fails,
-// or nullptr.
-const char* validate(Window& dialog, const Matrix& m1, const Matrix& m2) {
-  if (dialog.isChecked(kSontabySumButton) || dialog.isChecked(kSontabyDifferenceButton)) {
-    if (m1.rows != m2.rows || m1.columns != m2.columns) return texts::kMatrixWrong.c_str();
-  }
-  if (dialog.isChecked(kSontabyProductButton) && m2.rows != m1.columns) return texts::kMatrixWrong.c_str();
-  if (!dialog.isChecked(kSontabyDifferenceButton) && !dialog.isChecked(kSontabySumButton) &&
-      !dialog.isChecked(kSontabyScalarButton) && !dialog.isChecked(kSontabyProductButton)) {
-    return texts::kChooseOperation.c_str();
-  }
-  return nullptr;
-}
 
 // Reduction as every operation of Sontaby makes it: on the denominator, its
 // sign kept (it runs only for a denominator of 2 or more); then the store,
@@ -97,8 +67,7 @@ Status multiply(Matrix& m1, const Matrix& m2, Sontaby::ProductWork& work, Arithm
   }
   for (int i = 1; i <= m1.rows; ++i) {
     for (int j = 1; j <= m2.columns; ++j) {
-      m1.grid.num[i][j] = std::move(work.cells.num[i][j]);
-      m1.grid.den[i][j] = std::move(work.cells.den[i][j]);
+      m1.grid.store(i, j, {std::move(work.cells.num[i][j]), std::move(work.cells.den[i][j])});
     }
   }
   m1.columns = m2.columns;
@@ -116,44 +85,49 @@ const ProgramInfo kSontabyInfo = {"sontaby", kEditBoxes, kRadioButtons, kPushBut
 
 void Sontaby::onCommand(Window& dialog, int id) {
   if (id != kComputeButton) return;
-  ResultText result;
-  if (computeResult(dialog, result)) showResult(dialog, result);
+  if (read(dialog).showIn(dialog) || check(dialog).showIn(dialog) || compute(dialog).showIn(dialog)) return;
+  show(dialog);
 }
 
-// Steps 1 to 6 up to the result text: reads both boxes, validates, computes
-// the chosen operation into matrix 1 and writes it. Returns false when it has
-// shown an error box instead. Out of line, so that the input buffer is gone
-// before the result box opens (see CommandHandler).
-[[gnu::noinline]] bool Sontaby::computeResult(Window& dialog, ResultText& result) {
-  // 1 to 3: both boxes read and counted, each into its own grid, before any
-  // radio button is consulted. A zero denominator in either text makes the
-  // whole command one as typed, with 32-bit terms.
-  InputText input;
-  CommandReading reading;
-  Matrix& m1 = matrix1_;
-  Matrix& m2 = matrix2_;
-  readOperand(dialog, kSontabyMatrix1Box, input, m1, reading);
-  readOperand(dialog, kSontabyMatrix2Box, input, m2, reading);
-  if (reportFailure(dialog, reading.failure())) return false;
+// Read: box 1006 into matrix 1, then box 1004 into matrix 2, each into its
+// own grid, before any radio button is consulted. A zero denominator in
+// either text makes the whole command one as typed, with 32-bit terms.
+ErrorBox Sontaby::read(Window& dialog) {
+  const MatrixReading reading =
+      readMatrices(dialog, method_, {{kSontabyMatrix1Box, matrix1_}, {kSontabyMatrix2Box, matrix2_}});
+  arithmetic_ = reading.arithmetic;
+  return reading.error;
+}
 
-  // 4: validation.
-  if (const char* message = validate(dialog, m1, m2)) {
-    showError(dialog, message, texts::kErrorCaption.c_str());
-    return false;
+// Check: the shapes the chosen operation needs, then that one is chosen.
+ErrorBox Sontaby::check(Window& dialog) const {
+  const ErrorBox wrong{texts::kMatrixWrong.c_str(), texts::kErrorCaption.c_str()};
+  const Matrix &m1 = matrix1_, &m2 = matrix2_;
+  if (dialog.isChecked(kSontabySumButton) || dialog.isChecked(kSontabyDifferenceButton)) {
+    if (m1.rows != m2.rows || m1.columns != m2.columns) return wrong;
   }
+  if (dialog.isChecked(kSontabyProductButton) && m2.rows != m1.columns) return wrong;
+  if (!dialog.isChecked(kSontabyDifferenceButton) && !dialog.isChecked(kSontabySumButton) &&
+      !dialog.isChecked(kSontabyScalarButton) && !dialog.isChecked(kSontabyProductButton)) {
+    return {texts::kChooseOperation.c_str(), texts::kErrorCaption.c_str()};
+  }
+  return {};
+}
 
-  // 5: only the chosen operation runs; its result ends up in matrix 1.
-  const Arithmetic arithmetic = reading.arithmetic(method_);
-  Status status = Status::Ok;
-  if (dialog.isChecked(kSontabySumButton)) status = add(m1, m2, arithmetic);
-  else if (dialog.isChecked(kSontabyDifferenceButton)) status = subtract(m1, m2, arithmetic);
-  else if (dialog.isChecked(kSontabyScalarButton)) status = scale(m1, m2, arithmetic);
-  else if (dialog.isChecked(kSontabyProductButton)) status = multiply(m1, m2, product_, arithmetic);
-  if (reportFailure(dialog, status)) return false;
+// Compute: only the chosen operation runs; its result ends up in matrix 1.
+ErrorBox Sontaby::compute(Window& dialog) {
+  if (dialog.isChecked(kSontabySumButton)) return add(matrix1_, matrix2_, arithmetic_);
+  if (dialog.isChecked(kSontabyDifferenceButton)) return subtract(matrix1_, matrix2_, arithmetic_);
+  if (dialog.isChecked(kSontabyScalarButton)) return scale(matrix1_, matrix2_, arithmetic_);
+  return multiply(matrix1_, matrix2_, product_, arithmetic_);
+}
 
-  // 6: rows1 x cols1 (cols2 after the product), nothing before or after it.
-  result.appendMatrix(m1.grid, m1.rows, m1.columns);
-  return true;
+// Show: rows1 x cols1 (cols2 after the product), nothing before or after
+// it, in a box the dialog does not own.
+void Sontaby::show(Window& dialog) const {
+  ResultText text;
+  text.appendMatrix(matrix1_.grid, matrix1_.rows, matrix1_.columns);
+  showResult(dialog, text);
 }
 
 }  // namespace matcalc

@@ -4,10 +4,11 @@
 // button 1007), difference (1008), product (1011), or matrix 1 times matrix
 // 2's first element (1009), in exact fractions.
 #include "arithmetic.h"
+#include "error_box.h"
 #include "fraction_grid.h"
 #include "integer_elimination.h"
+#include "matrix_input.h"
 #include "program_info.h"
-#include "result_text.h"
 #include "window.h"
 
 namespace matcalc {
@@ -24,12 +25,6 @@ class Sontaby : public CommandHandler {
   explicit Sontaby(Method method = Method::Kernel) : method_(method) {}
   void onCommand(Window& dialog, int id) override;
 
-  // One operand: its grid, its row count and the column count of its text.
-  struct Matrix {
-    FractionGrid grid;
-    int rows = 1;
-    int columns = 0;
-  };
   // Where the product is made: the finished cells, and the operands with
   // their denominators cleared.
   struct ProductWork {
@@ -38,13 +33,18 @@ class Sontaby : public CommandHandler {
   };
 
  private:
-  bool computeResult(Window& dialog, ResultText& result);
+  // The compute command's steps.
+  ErrorBox read(Window& dialog);
+  ErrorBox check(Window& dialog) const;
+  ErrorBox compute(Window& dialog);
+  void show(Window& dialog) const;
 
   const Method method_;
   // Every command reads its operands afresh; the grids are kept only so that
   // they are not built again for each command.
   Matrix matrix1_;
   Matrix matrix2_;
+  Arithmetic arithmetic_ = Arithmetic::Kernel;
   ProductWork product_;
 };
 

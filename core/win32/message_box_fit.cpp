@@ -2,6 +2,9 @@
 
 #include <algorithm>
 
+#include "texts.h"
+#include "wide_text.h"
+
 namespace matcalc {
 namespace {
 
@@ -15,6 +18,12 @@ namespace {
 //    narrowest is taken, since a text that fits at it fits at any wider
 //    wrap: its lines are no wider than the wrap or the widest word, and
 //    fewer.
+//  - A result (caption 计算完毕) of several lines is matrix rows, which a
+//    wrapped line would break into pieces that cannot be told apart: it
+//    fits only when each of its lines, trailing blank included, is no wider
+//    than the wrap width, so that each line of the box is one whole line of
+//    the text. A single line (one number), and the help and error texts,
+//    may wrap.
 //  - Around the text: a margin of two average characters on either side;
 //    above it, below it and under the buttons a line's height of space, and
 //    the button row two lines high (Wine's box: 24 pixels and buttons twice
@@ -45,26 +54,47 @@ SIZE boxFrame() {
   return {frame.right - frame.left, frame.bottom - frame.top};
 }
 
+// Calls visit(width, first, last) for each line of the text, [first, last),
+// with its width as measured whole, until visit returns false; returns
+// whether every line was visited.
+template <class Visit>
+bool eachLineWidth(HDC dc, const std::wstring& text, Visit visit) {
+  for (std::size_t start = 0; start < text.size();) {
+    std::size_t end = text.find(L'\n', start);
+    if (end == std::wstring::npos) end = text.size();
+    SIZE line{};
+    GetTextExtentPoint32W(dc, text.c_str() + start, static_cast<int>(end - start), &line);
+    if (!visit(line.cx, start, end)) return false;
+    start = end + 1;
+  }
+  return true;
+}
+
 // Whether the text surely needs more than `tallest` pixels of height when no
 // line may be wider than `widest`, by the lower bound above.
 bool surelyTooTall(HDC dc, const std::wstring& text, LONG widest, LONG tallest, LONG lineHeight) {
   SIZE blank{};
   GetTextExtentPoint32W(dc, L" ", 1, &blank);
   LONG lines = 0;
-  for (std::size_t start = 0; start < text.size() && lines * lineHeight <= tallest; ++lines) {
-    std::size_t end = text.find(L'\n', start);
-    if (end == std::wstring::npos) end = text.size();
-    SIZE line{};
-    GetTextExtentPoint32W(dc, text.c_str() + start, static_cast<int>(end - start), &line);
-    const auto blanks = std::count(text.begin() + static_cast<std::ptrdiff_t>(start),
-                                   text.begin() + static_cast<std::ptrdiff_t>(end), L' ');
-    lines += std::max(0L, line.cx - static_cast<LONG>(blanks) * blank.cx - 1) / widest;  // beyond the first
-    start = end + 1;
-  }
-  return lines * lineHeight > tallest;
+  return !eachLineWidth(dc, text, [&](LONG width, std::size_t first, std::size_t last) {
+    const auto blanks = std::count(text.begin() + static_cast<std::ptrdiff_t>(first),
+                                   text.begin() + static_cast<std::ptrdiff_t>(last), L' ');
+    lines += 1 + std::max(0L, width - static_cast<LONG>(blanks) * blank.cx - 1) / widest;  // the first, and beyond
+    return lines * lineHeight <= tallest;
+  });
+}
+
+// Whether each line of the text, as measured whole, is no wider than `wrap`.
+bool noLineWraps(HDC dc, const std::wstring& text, LONG wrap) {
+  return eachLineWidth(dc, text, [wrap](LONG width, std::size_t, std::size_t) { return width <= wrap; });
 }
 
 }  // namespace
+
+bool hasSeveralLines(const std::wstring& text) {
+  const std::size_t feed = text.find(L'\n');
+  return feed != std::wstring::npos && feed + 1 < text.size();
+}
 
 RECT boxWorkArea(HWND owner) {
   MONITORINFO monitor{};
@@ -81,7 +111,7 @@ HFONT createMessageFont() {
   return CreateFontIndirectW(&metrics.lfMessageFont);
 }
 
-bool fitsMessageBox(const std::wstring& text, const RECT& workArea) {
+bool fitsMessageBox(const std::wstring& text, const std::wstring& caption, const RECT& workArea) {
   const HDC dc = CreateCompatibleDC(nullptr);
   const HFONT font = createMessageFont();
   const HGDIOBJ previous = SelectObject(dc, font);
@@ -92,9 +122,13 @@ bool fitsMessageBox(const std::wstring& text, const RECT& workArea) {
   const LONG widest = workArea.right - workArea.left - frame.cx - 2 * kMarginCharacters * average;
   const LONG tallest = workArea.bottom - workArea.top - frame.cy - kLinesAroundText * metrics.tmHeight;
 
+  const LONG wrap = kWrapCharacters * average;
   bool fits = widest > 0 && !surelyTooTall(dc, text, widest, tallest, metrics.tmHeight);
+  if (fits && hasSeveralLines(text) && caption == wideFromGbk(texts::kResultCaption.c_str())) {
+    fits = noLineWraps(dc, text, wrap);
+  }
   if (fits) {
-    RECT laidOut{0, 0, kWrapCharacters * average, 0};
+    RECT laidOut{0, 0, wrap, 0};
     DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &laidOut,
               DT_CALCRECT | DT_LEFT | DT_WORDBREAK | DT_EXPANDTABS | DT_NOPREFIX);
     fits = laidOut.right <= widest && laidOut.bottom <= tallest;

@@ -16,8 +16,13 @@ RECT boxWorkArea(HWND owner);
 // caller deletes it.
 HFONT createMessageFont();
 
-// Whether a message box showing `text` (line feeds as line breaks) lies
-// within `workArea`.
-bool fitsMessageBox(const std::wstring& text, const RECT& workArea);
+// Whether a text has several lines: a line feed before its last character.
+// One line, with or without a line feed after it, is a single line.
+bool hasSeveralLines(const std::wstring& text);
+
+// Whether a message box showing `text` (line feeds as line breaks) with
+// `caption` lies within `workArea`, and, for a result (its caption 计算完毕)
+// of several lines, shows each of its lines unwrapped.
+bool fitsMessageBox(const std::wstring& text, const std::wstring& caption, const RECT& workArea);
 
 }  // namespace matcalc

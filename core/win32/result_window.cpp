@@ -1,8 +1,8 @@
 #include "result_window.h"
 
 #include <algorithm>
-#include <cstring>
 
+#include "clipboard.h"
 #include "message_box_fit.h"
 #include "result_window_ids.h"
 #include "text_view.h"
@@ -48,35 +48,6 @@ SIZE windowSize(HWND window) {
   return sizeOf(r);
 }
 
-// Opens the clipboard for `window`. Another program (a clipboard manager,
-// a remote desktop's) may hold it open for a moment: tried for half a second.
-bool openClipboard(HWND window) {
-  for (int attempt = 0; attempt < 25; ++attempt) {
-    if (OpenClipboard(window)) return true;
-    Sleep(20);
-  }
-  return false;
-}
-
-// Puts the whole text on the clipboard as Unicode text.
-void copyToClipboard(HWND window, const std::wstring& text) {
-  const std::size_t bytes = (text.size() + 1) * sizeof(wchar_t);
-  HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, bytes);
-  void* locked = memory != nullptr ? GlobalLock(memory) : nullptr;
-  if (locked == nullptr) {
-    if (memory != nullptr) GlobalFree(memory);
-    return;
-  }
-  std::memcpy(locked, text.c_str(), bytes);
-  GlobalUnlock(memory);
-  if (openClipboard(window)) {
-    EmptyClipboard();
-    if (SetClipboardData(CF_UNICODETEXT, memory) != nullptr) memory = nullptr;  // the clipboard's now
-    CloseClipboard();
-  }
-  if (memory != nullptr) GlobalFree(memory);
-}
-
 // The text box fills the window above 复制 and 确定, which stand at the
 // bottom right; 7 dialog units of margin, 4 between the buttons.
 void layOut(HWND window) {
@@ -97,34 +68,17 @@ void layOut(HWND window) {
              std::max(0L, top - 2 * units.top), TRUE);
 }
 
-// The room the text needs in the text box's font. Rows: the widest line,
-// and one line a row (the text box also has the empty line after the last
-// line feed). Wrapped: `width`, and as many lines as the text's width takes
-// there, with one more for the break after a heading. Half a line more for
-// the text box's inner margins.
-SIZE textExtent(const ResultWindow& shown, LONG width) {
-  const HDC dc = CreateCompatibleDC(nullptr);
-  const HGDIOBJ previous = SelectObject(dc, shown.font);
-  TEXTMETRICW metrics{};
-  GetTextMetricsW(dc, &metrics);
-  SIZE needed{0, 0};
-  LONG lines = 0;
-  for (std::size_t start = 0; start <= shown.text.size(); ++lines) {
-    std::size_t end = shown.text.find(L"\r\n", start);
-    if (end == std::wstring::npos) end = shown.text.size();
-    SIZE line{};
-    GetTextExtentPoint32W(dc, shown.text.c_str() + start, static_cast<int>(end - start), &line);
-    needed.cx = std::max(needed.cx, line.cx);
-    start = end + 2;
-  }
-  if (!shown.rows) {
-    lines = needed.cx / std::max(1L, width) + 2;
-    needed.cx = width;
-  }
-  needed.cy = lines * metrics.tmHeight + metrics.tmHeight / 2;
-  SelectObject(dc, previous);
-  DeleteDC(dc);
-  return needed;
+// The room the text needs, as the text box has laid it out. Rows: the
+// widest line (a table as drawn) and one line a row (the text box also has
+// the empty line after the last line feed). Wrapped: `width`, and as many
+// lines as the text's width takes there, with one more for the break after
+// a heading. Half a line more for the text box's inner margins.
+SIZE textExtent(HWND box, bool rows, LONG width) {
+  SIZE line{};
+  SendMessageW(box, kTextViewExtent, 0, reinterpret_cast<LPARAM>(&line));
+  const LONG lines =
+      rows ? static_cast<LONG>(SendMessageW(box, EM_GETLINECOUNT, 0, 0)) : line.cx / std::max(1L, width) + 2;
+  return {rows ? line.cx : width, lines * line.cy + line.cy / 2};
 }
 
 // Opens the window as large as its text needs, within nine tenths of the
@@ -142,7 +96,7 @@ void place(HWND window, const ResultWindow& shown) {
                         LOWORD(GetDialogBaseUnits()),
                     frame.cy - box.cy + 2 * GetSystemMetrics(SM_CYEDGE) +
                         (shown.rows ? GetSystemMetrics(SM_CYHSCROLL) : 0)};
-  const SIZE text = textExtent(shown, work.cx * 2 / 3 - around.cx);
+  const SIZE text = textExtent(textBox(window), shown.rows, work.cx * 2 / 3 - around.cx);
   const SIZE size{std::clamp(text.cx + around.cx, shown.smallest.cx, std::max(shown.smallest.cx, largest.cx)),
                   std::clamp(text.cy + around.cy, shown.smallest.cy, std::max(shown.smallest.cy, largest.cy))};
   SetWindowPos(window, nullptr, shown.workArea.left + (work.cx - size.cx) / 2,
@@ -150,7 +104,8 @@ void place(HWND window, const ResultWindow& shown) {
 }
 
 // Fills the window: its caption, the text box the text needs (the other
-// one goes), the text whole, the size and place.
+// one goes), the text whole, then the size and place the text box's layout
+// asks for.
 void initResultWindow(HWND window, ResultWindow& shown) {
   SetWindowLongPtrW(window, DWLP_USER, reinterpret_cast<LONG_PTR>(&shown));
   shown.smallest = windowSize(window);
@@ -158,8 +113,8 @@ void initResultWindow(HWND window, ResultWindow& shown) {
   DestroyWindow(GetDlgItem(window, shown.rows ? MATCALC_RESULT_WRAPPED : MATCALC_RESULT_ROWS));
   const HWND box = textBox(window);
   SendMessageW(box, WM_SETFONT, reinterpret_cast<WPARAM>(shown.font), FALSE);
-  place(window, shown);  // first, so that the text box lays out its text once
   SetWindowTextW(box, shown.text.c_str());
+  place(window, shown);
   SetFocus(box);
 }
 
@@ -172,7 +127,7 @@ INT_PTR CALLBACK resultWindowProc(HWND window, UINT message, WPARAM wParam, LPAR
   switch (message) {
     case WM_INITDIALOG:
       initResultWindow(window, *reinterpret_cast<ResultWindow*>(lParam));
-      return FALSE;  // the focus is set: in the text box, nothing selected
+      return FALSE;  // the focus is set: in the text box, the caret at the start, nothing selected
     case WM_SIZE:
       layOut(window);
       return TRUE;
@@ -183,7 +138,7 @@ INT_PTR CALLBACK resultWindowProc(HWND window, UINT message, WPARAM wParam, LPAR
     case WM_COMMAND:
       switch (LOWORD(wParam)) {
         case MATCALC_RESULT_COPY:
-          copyToClipboard(window, shown->text);
+          copyToClipboard(window, shown->text);  // always the whole text, whatever is selected
           return TRUE;
         case IDOK:
         case IDCANCEL:
@@ -203,7 +158,7 @@ INT_PTR CALLBACK resultWindowProc(HWND window, UINT message, WPARAM wParam, LPAR
 }  // namespace
 
 void showResultWindow(HWND owner, const std::wstring& text, const std::wstring& caption, const RECT& workArea) {
-  ResultWindow shown{withCrLf(text), caption, workArea, text.find(L'\n') != std::wstring::npos, createMessageFont()};
+  ResultWindow shown{withCrLf(text), caption, workArea, hasSeveralLines(text), createMessageFont()};
   registerTextView(GetModuleHandleW(nullptr));
   DialogBoxParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(MATCALC_RESULT_WINDOW), owner, resultWindowProc,
                   reinterpret_cast<LPARAM>(&shown));

@@ -15,3 +15,8 @@
 #define MATCALC_TEXT_VIEW_WRAP 0x0001
 // 复制: the whole text onto the clipboard. 确定 is IDOK.
 #define MATCALC_RESULT_COPY 1103
+// The text view's context menu, 复制 (copy) and 全选 (select all), and its
+// commands.
+#define MATCALC_TEXT_VIEW_MENU 111
+#define MATCALC_TEXT_VIEW_COPY 1
+#define MATCALC_TEXT_VIEW_SELECT_ALL 2

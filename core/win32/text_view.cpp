@@ -1,19 +1,18 @@
 #include "text_view.h"
 
+#include <windowsx.h>
+
 #include <algorithm>
 #include <string>
+#include <string_view>
 #include <vector>
 
+#include "clipboard.h"
 #include "result_window_ids.h"
+#include "text_layout.h"
 
 namespace matcalc {
 namespace {
-
-// A line as shown: a stretch of the text, without its line break.
-struct Span {
-  std::size_t start;
-  std::size_t length;
-};
 
 struct TextView {
   TextView(HWND handle, bool wrapped) : window(handle), wrap(wrapped) {}
@@ -22,17 +21,22 @@ struct TextView {
   bool wrap;
   HFONT font = nullptr;  // null: the system font
   std::wstring text;
-  std::vector<Span> lines;  // the text's lines, or with wrap their parts
+  TextLayout layout;
   // Each UTF-16 unit's advance in the font, measured when first met (-1
   // before). The calculators' texts come from GBK, so they hold no
   // surrogate pairs.
   std::vector<int> advances = std::vector<int>(0x10000, -1);
   int lineHeight = 1;
-  int step = 1;     // a sideways line step: an average character's width
-  int widest = 0;   // the widest line, in pixels
-  int top = 0;      // the first line shown
-  int left = 0;     // how many pixels the lines are scrolled sideways
+  int step = 1;        // a sideways line step: an average character's width
+  int caretWidth = 1;
+  int top = 0;         // the first line shown
+  int left = 0;        // how many pixels the lines are scrolled sideways
   int wheelRest[2] = {0, 0};  // wheel turns of less than a notch, vertical and sideways
+  // The selection, from anchor to caret (positions in the text); nothing
+  // is selected when they are equal.
+  std::size_t anchor = 0;
+  std::size_t caret = 0;
+  int goalX = -1;  // where Up and Down keep the caret across shorter lines; -1: where it stands
 };
 
 TextView* viewOf(HWND window) { return reinterpret_cast<TextView*>(GetWindowLongPtrW(window, GWLP_USERDATA)); }
@@ -41,16 +45,7 @@ HGDIOBJ fontOf(const TextView& view) {
   return view.font != nullptr ? static_cast<HGDIOBJ>(view.font) : GetStockObject(SYSTEM_FONT);
 }
 
-// `dc` has the view's font selected.
-int advance(TextView& view, HDC dc, wchar_t ch) {
-  int& width = view.advances[static_cast<unsigned short>(ch)];
-  if (width < 0) {
-    SIZE size{};
-    GetTextExtentPoint32W(dc, &ch, 1, &size);
-    width = size.cx;
-  }
-  return width;
-}
+int advance(const TextView& view, wchar_t ch) { return view.advances[static_cast<unsigned short>(ch)]; }
 
 // Where the text goes: the client area less a margin of an edge's width on
 // the left, at the top and on the right.
@@ -76,29 +71,22 @@ int pageWidth(const TextView& view) {
   return std::max(1, static_cast<int>(r.right - r.left));
 }
 
-int lastTop(const TextView& view) { return std::max(0, static_cast<int>(view.lines.size()) - pageLines(view)); }
-int lastLeft(const TextView& view) { return std::max(0, view.widest - pageWidth(view)); }
+int lineCount(const TextView& view) { return static_cast<int>(view.layout.lineCount()); }
+int lastTop(const TextView& view) { return std::max(0, lineCount(view) - pageLines(view)); }
+int lastLeft(const TextView& view) { return std::max(0, view.layout.width() - pageWidth(view)); }
 
-// Wraps the line text[start, end) into parts no wider than `room`. A part
-// that does not hold the rest of the line ends at its last blank (up to the
-// character that does not fit), which no part shows; without one, before
-// that character. A part holds at least one character, however narrow the
-// view.
-void wrapLine(TextView& view, HDC dc, std::size_t start, std::size_t end, int room) {
-  std::size_t begin = start;
-  do {
-    std::size_t k = begin;
-    for (int x = 0; k < end && x + advance(view, dc, view.text[k]) <= room; ++k) x += advance(view, dc, view.text[k]);
-    if (k == end) {
-      view.lines.push_back({begin, end - begin});
-      return;
-    }
-    std::size_t blank = k;
-    while (blank > begin && view.text[blank] != L' ') --blank;
-    const std::size_t cut = blank > begin ? blank : std::max(k, begin + 1);
-    view.lines.push_back({begin, cut - begin});
-    begin = blank > begin ? cut + 1 : cut;
-  } while (begin < end);
+// Where the caret before `position` stands in the client area.
+POINT pointOf(const TextView& view, std::size_t position) {
+  const RECT r = textRect(view.window);
+  const std::size_t line = view.layout.lineOf(position);
+  return {r.left - view.left + view.layout.xOf(line, position),
+          r.top + (static_cast<int>(line) - view.top) * view.lineHeight};
+}
+
+void placeCaret(const TextView& view) {
+  if (GetFocus() != view.window) return;
+  const POINT at = pointOf(view, view.caret);
+  SetCaretPos(at.x, at.y);
 }
 
 void updateScrollBars(TextView& view) {
@@ -107,21 +95,20 @@ void updateScrollBars(TextView& view) {
   // Disabled rather than hidden when all can be seen, so that the room for
   // the text does not change with the scroll ranges.
   SCROLLINFO bar{sizeof bar, SIF_RANGE | SIF_PAGE | SIF_POS | SIF_DISABLENOSCROLL, 0, 0, 0, 0, 0};
-  bar.nMax = static_cast<int>(view.lines.size()) - 1;
+  bar.nMax = lineCount(view) - 1;
   bar.nPage = static_cast<UINT>(pageLines(view));
   bar.nPos = view.top;
   SetScrollInfo(view.window, SB_VERT, &bar, TRUE);
   if (!view.wrap) {
-    bar.nMax = std::max(0, view.widest - 1);
+    bar.nMax = std::max(0, view.layout.width() - 1);
     bar.nPage = static_cast<UINT>(pageWidth(view));
     bar.nPos = view.left;
     SetScrollInfo(view.window, SB_HORZ, &bar, TRUE);
   }
 }
 
-// Breaks the text into the lines shown, at each line feed (and a carriage
-// return before it), and with wrap at the view's width; measures the
-// widest line.
+// Measures the font and each character of the text not yet measured, then
+// lays the text out: the layout reads every width from the table.
 void layOut(TextView& view) {
   const HDC dc = CreateCompatibleDC(nullptr);
   const HGDIOBJ previous = SelectObject(dc, fontOf(view));
@@ -129,34 +116,73 @@ void layOut(TextView& view) {
   GetTextMetricsW(dc, &metrics);
   view.lineHeight = std::max(1L, metrics.tmHeight);
   view.step = std::max(1L, metrics.tmAveCharWidth);
-  view.lines.clear();
-  view.widest = 0;
-  const int room = pageWidth(view);
-  for (std::size_t start = 0; start <= view.text.size();) {
-    std::size_t feed = view.text.find(L'\n', start);
-    if (feed == std::wstring::npos) feed = view.text.size();
-    const std::size_t end = feed > start && view.text[feed - 1] == L'\r' ? feed - 1 : feed;
-    if (view.wrap) {
-      wrapLine(view, dc, start, end, room);
-    } else {
-      int width = 0;
-      for (std::size_t k = start; k < end; ++k) width += advance(view, dc, view.text[k]);
-      view.lines.push_back({start, end - start});
-      view.widest = std::max(view.widest, width);
+  DWORD caretWidth = 1;
+  SystemParametersInfoW(SPI_GETCARETWIDTH, 0, &caretWidth, 0);
+  view.caretWidth = std::max(1, MulDiv(static_cast<int>(caretWidth), GetDeviceCaps(dc, LOGPIXELSX), 96));
+  const auto measure = [&view, dc](wchar_t ch) {
+    int& width = view.advances[static_cast<unsigned short>(ch)];
+    if (width < 0) {
+      SIZE size{};
+      GetTextExtentPoint32W(dc, &ch, 1, &size);
+      width = size.cx;
     }
-    start = feed + 1;
-  }
+    return width;
+  };
+  const int blank = measure(L' ');
+  for (const wchar_t ch : view.text) measure(ch);
   SelectObject(dc, previous);
   DeleteDC(dc);
+  // The columns of a table are a blank apart, as the cells in the text: a
+  // table is no wider than the text where a column's cells are alike.
+  const auto widths = [&view](wchar_t ch) { return advance(view, ch); };
+  view.layout = view.wrap ? TextLayout::wrapped(view.text, widths, pageWidth(view))
+                          : TextLayout::rows(view.text, widths, blank);
   updateScrollBars(view);
   InvalidateRect(view.window, nullptr, FALSE);
+  placeCaret(view);
 }
 
-// Paints the lines in the update region, each only from the first
-// character that reaches into it to the last: the cost of a paint does not
-// grow with the length of a line beyond the walk to its first visible
-// character. Each character is placed at the advance the layout measured.
-void paint(TextView& view) {
+// Draws the pieces of `line` that reach into `clip`, each only from the
+// first character that reaches into it to the last: the cost does not grow
+// with the length of a line beyond the walk to its first visible character.
+// Each character is placed at the advance the layout measured.
+void drawLine(const TextView& view, HDC dc, std::size_t line, int originX, int y, const RECT& clip,
+              std::vector<int>& dx) {
+  for (const TextLayout::Piece& piece : view.layout.pieces(line)) {
+    int x = originX + piece.x;
+    if (x >= clip.right) break;
+    if (x + piece.width <= clip.left) continue;
+    const wchar_t* chars = view.text.data() + piece.start;
+    std::size_t k = 0;
+    for (; k < piece.length && x + advance(view, chars[k]) <= clip.left; ++k) x += advance(view, chars[k]);
+    const int from = x;
+    const std::size_t shown = k;
+    dx.clear();
+    for (; k < piece.length && x < clip.right; ++k) x += dx.emplace_back(advance(view, chars[k]));
+    if (!dx.empty()) {
+      ExtTextOutW(dc, from, y, ETO_CLIPPED, &clip, chars + shown, static_cast<UINT>(dx.size()), dx.data());
+    }
+  }
+}
+
+// The stretch of `line`, in its own x, that the selection covers; a
+// selected line break shows as a blank's width after the line.
+std::pair<int, int> selectedSpan(const TextView& view, std::size_t line) {
+  const auto [start, end] = std::minmax(view.anchor, view.caret);
+  const TextLayout::Line& l = view.layout.line(line);
+  if (start == end || end < l.start || start > l.end) return {0, 0};
+  // From a line's start, the padding before a right-aligned first cell too.
+  const int from = start <= l.start ? 0 : view.layout.xOf(line, start);
+  int to = view.layout.xOf(line, std::min(end, l.end));
+  if (end > l.end && line + 1 < view.layout.lineCount() && view.layout.line(line + 1).start > l.end) {
+    to += advance(view, L' ');
+  }
+  return {from, to};
+}
+
+// Paints the lines in the update region, then the selection over them in
+// the highlight colours.
+void paint(const TextView& view) {
   PAINTSTRUCT ps{};
   const HDC dc = BeginPaint(view.window, &ps);
   const HWND parent = GetParent(view.window);
@@ -167,25 +193,24 @@ void paint(TextView& view) {
   FillRect(dc, &ps.rcPaint, brush);
   const HGDIOBJ previous = SelectObject(dc, fontOf(view));
   SetBkMode(dc, TRANSPARENT);
+  const COLORREF textColour = GetTextColor(dc);
   const RECT r = textRect(view.window);
   RECT clip{};
   IntersectRect(&clip, &r, &ps.rcPaint);
   std::vector<int> dx;
+  const int originX = r.left - view.left;
   const auto first = static_cast<std::size_t>(view.top + std::max(0L, (clip.top - r.top) / view.lineHeight));
-  for (std::size_t i = first; i < view.lines.size(); ++i) {
+  for (std::size_t i = first; i < view.layout.lineCount(); ++i) {
     const int y = r.top + static_cast<int>(i - static_cast<std::size_t>(view.top)) * view.lineHeight;
     if (y >= clip.bottom) break;
-    const wchar_t* chars = view.text.data() + view.lines[i].start;
-    const std::size_t length = view.lines[i].length;
-    int x = r.left - view.left;
-    std::size_t k = 0;
-    for (; k < length && x + advance(view, dc, chars[k]) <= clip.left; ++k) x += advance(view, dc, chars[k]);
-    const int from = x;
-    const std::size_t shown = k;
-    dx.clear();
-    for (; k < length && x < clip.right; ++k) x += dx.emplace_back(advance(view, dc, chars[k]));
-    if (!dx.empty()) {
-      ExtTextOutW(dc, from, y, ETO_CLIPPED, &clip, chars + shown, static_cast<UINT>(dx.size()), dx.data());
+    drawLine(view, dc, i, originX, y, clip, dx);
+    const auto [from, to] = selectedSpan(view, i);
+    RECT band{originX + from, y, originX + to, y + view.lineHeight};
+    if (from < to && IntersectRect(&band, &band, &clip)) {
+      FillRect(dc, &band, GetSysColorBrush(COLOR_HIGHLIGHT));
+      SetTextColor(dc, GetSysColor(COLOR_HIGHLIGHTTEXT));
+      drawLine(view, dc, i, originX, y, band, dx);
+      SetTextColor(dc, textColour);
     }
   }
   SelectObject(dc, previous);
@@ -204,7 +229,120 @@ void scrollTo(TextView& view, int top, int left) {
   if (!view.wrap) SetScrollPos(view.window, SB_HORZ, left, TRUE);
   const RECT r = textRect(view.window);
   ScrollWindowEx(view.window, dx, dy, &r, &r, nullptr, nullptr, SW_INVALIDATE);
+  placeCaret(view);
   UpdateWindow(view.window);
+}
+
+// Scrolls so that the caret can be seen; sideways by a quarter of the view
+// more, so that a few characters beyond it show too.
+void scrollToCaret(TextView& view) {
+  const std::size_t line = view.layout.lineOf(view.caret);
+  const int row = static_cast<int>(line);
+  const int top = row < view.top ? row : row >= view.top + pageLines(view) ? row - pageLines(view) + 1 : view.top;
+  const int x = view.layout.xOf(line, view.caret);
+  const int page = pageWidth(view);
+  const int left = x < view.left ? x - page / 4 : x >= view.left + page ? x - page + page / 4 : view.left;
+  scrollTo(view, top, left);
+}
+
+void select(TextView& view, std::size_t anchor, std::size_t caret) {
+  if (anchor != view.anchor || caret != view.caret) {
+    InvalidateRect(view.window, nullptr, FALSE);  // the paint redraws only what can be seen
+    view.anchor = anchor;
+    view.caret = caret;
+  }
+  view.goalX = -1;
+  scrollToCaret(view);
+  placeCaret(view);
+}
+
+// Moves the caret; with `extend` the selection grows or shrinks with it,
+// otherwise it is dropped.
+void moveCaret(TextView& view, std::size_t position, bool extend) {
+  select(view, extend ? view.anchor : position, position);
+}
+
+// Up and Down by `count` lines, the caret kept at the same x where the
+// lines allow.
+void moveLines(TextView& view, int count, bool extend) {
+  const std::size_t line = view.layout.lineOf(view.caret);
+  const int goal = view.goalX >= 0 ? view.goalX : view.layout.xOf(line, view.caret);
+  const int target = std::clamp(static_cast<int>(line) + count, 0, lineCount(view) - 1);
+  moveCaret(view, view.layout.positionAt(static_cast<std::size_t>(target), goal), extend);
+  view.goalX = goal;
+}
+
+void copySelection(const TextView& view) {
+  const auto [start, end] = std::minmax(view.anchor, view.caret);
+  const std::wstring_view text = view.text;
+  copyToClipboard(view.window, start == end ? text : text.substr(start, end - start));
+}
+
+void selectAll(TextView& view) { select(view, 0, view.text.size()); }
+
+// The keys of a read-only edit control: the caret moves, with Shift the
+// selection with it.
+void key(TextView& view, WPARAM virtualKey) {
+  const bool control = GetKeyState(VK_CONTROL) < 0;
+  const bool shift = GetKeyState(VK_SHIFT) < 0;
+  const std::size_t line = view.layout.lineOf(view.caret);
+  const bool selected = view.anchor != view.caret;
+  switch (virtualKey) {
+    case 'A':
+      if (control) selectAll(view);
+      break;
+    case 'C':
+    case VK_INSERT:
+      if (control) copySelection(view);
+      break;
+    case VK_LEFT:
+      moveCaret(view, selected && !shift ? std::min(view.anchor, view.caret) : previousPosition(view.text, view.caret),
+                shift);
+      break;
+    case VK_RIGHT:
+      moveCaret(view, selected && !shift ? std::max(view.anchor, view.caret) : nextPosition(view.text, view.caret),
+                shift);
+      break;
+    case VK_UP: moveLines(view, -1, shift); break;
+    case VK_DOWN: moveLines(view, 1, shift); break;
+    case VK_PRIOR:
+    case VK_NEXT: {
+      const int lines = virtualKey == VK_NEXT ? pageLines(view) : -pageLines(view);
+      scrollTo(view, view.top + lines, view.left);
+      moveLines(view, lines, shift);
+      break;
+    }
+    case VK_HOME: moveCaret(view, control ? 0 : view.layout.line(line).start, shift); break;
+    case VK_END: moveCaret(view, control ? view.text.size() : view.layout.lastPosition(line), shift); break;
+    default: break;
+  }
+}
+
+// The position nearest to a point of the client area; above or below the
+// lines, on the first or last line.
+std::size_t positionAt(const TextView& view, LPARAM point) {
+  const RECT r = textRect(view.window);
+  const int y = GET_Y_LPARAM(point) - static_cast<int>(r.top);
+  const int row = view.top + (y < 0 ? -1 : y / view.lineHeight);
+  const auto line = static_cast<std::size_t>(std::clamp(row, 0, lineCount(view) - 1));
+  return view.layout.positionAt(line, GET_X_LPARAM(point) - static_cast<int>(r.left) + view.left);
+}
+
+// The context menu, at the mouse or, from the keyboard, at the caret.
+void contextMenu(TextView& view, LPARAM where) {
+  POINT at{GET_X_LPARAM(where), GET_Y_LPARAM(where)};
+  if (at.x == -1 && at.y == -1) {
+    at = pointOf(view, view.caret);
+    ClientToScreen(view.window, &at);
+  }
+  const auto instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(view.window, GWLP_HINSTANCE));
+  const HMENU menu = LoadMenuW(instance, MAKEINTRESOURCEW(MATCALC_TEXT_VIEW_MENU));
+  if (menu == nullptr) return;
+  const int command = static_cast<int>(TrackPopupMenu(GetSubMenu(menu, 0), TPM_RETURNCMD | TPM_RIGHTBUTTON, at.x,
+                                                      at.y, 0, view.window, nullptr));
+  DestroyMenu(menu);
+  if (command == MATCALC_TEXT_VIEW_COPY) copySelection(view);
+  if (command == MATCALC_TEXT_VIEW_SELECT_ALL) selectAll(view);
 }
 
 // Where a scroll bar request moves: `position` now, `line` and `page` its
@@ -248,31 +386,6 @@ void wheel(TextView& view, bool sideways, int delta) {
   }
 }
 
-// The keys scroll: arrows by a line or character, Page Up and Page Down by
-// a page, Home and End to the start and end of the lines, with Ctrl to the
-// first and last line.
-void key(HWND window, WPARAM virtualKey) {
-  const bool control = GetKeyState(VK_CONTROL) < 0;
-  const auto send = [window](UINT message, int request) { SendMessageW(window, message, request, 0); };
-  switch (virtualKey) {
-    case VK_UP: send(WM_VSCROLL, SB_LINEUP); break;
-    case VK_DOWN: send(WM_VSCROLL, SB_LINEDOWN); break;
-    case VK_PRIOR: send(WM_VSCROLL, SB_PAGEUP); break;
-    case VK_NEXT: send(WM_VSCROLL, SB_PAGEDOWN); break;
-    case VK_LEFT: send(WM_HSCROLL, SB_LINELEFT); break;
-    case VK_RIGHT: send(WM_HSCROLL, SB_LINERIGHT); break;
-    case VK_HOME:
-      send(WM_HSCROLL, SB_LEFT);
-      if (control) send(WM_VSCROLL, SB_TOP);
-      break;
-    case VK_END:
-      send(WM_HSCROLL, SB_RIGHT);
-      if (control) send(WM_VSCROLL, SB_BOTTOM);
-      break;
-    default: break;
-  }
-}
-
 std::size_t getText(const TextView& view, WPARAM room, LPARAM buffer) {
   if (room == 0 || buffer == 0) return 0;
   const std::size_t copied = std::min(static_cast<std::size_t>(room) - 1, view.text.size());
@@ -280,6 +393,47 @@ std::size_t getText(const TextView& view, WPARAM room, LPARAM buffer) {
   std::copy_n(view.text.data(), copied, out);
   out[copied] = L'\0';
   return copied;
+}
+
+// The messages of a read-only edit control that the view answers.
+LRESULT editMessage(TextView& view, UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_SETTEXT:
+      view.text = lParam != 0 ? reinterpret_cast<const wchar_t*>(lParam) : L"";
+      view.top = view.left = 0;
+      view.anchor = view.caret = 0;
+      view.goalX = -1;
+      layOut(view);
+      return TRUE;
+    case WM_GETTEXT: return static_cast<LRESULT>(getText(view, wParam, lParam));
+    case WM_GETTEXTLENGTH: return static_cast<LRESULT>(view.text.size());
+    case WM_SETFONT:
+      view.font = reinterpret_cast<HFONT>(wParam);
+      view.advances.assign(view.advances.size(), -1);
+      layOut(view);
+      return 0;
+    case WM_GETFONT: return reinterpret_cast<LRESULT>(view.font);
+    case WM_COPY: copySelection(view); return 0;
+    case EM_GETSEL: {
+      const auto [start, end] = std::minmax(view.anchor, view.caret);
+      if (wParam != 0) *reinterpret_cast<DWORD*>(wParam) = static_cast<DWORD>(start);
+      if (lParam != 0) *reinterpret_cast<DWORD*>(lParam) = static_cast<DWORD>(end);
+      return end > 0xFFFF ? -1 : static_cast<LRESULT>(MAKELONG(start, end));
+    }
+    case EM_POSFROMCHAR: {
+      if (wParam > view.text.size()) return -1;
+      const POINT at = pointOf(view, wParam);
+      return static_cast<LRESULT>(MAKELONG(at.x, at.y));
+    }
+    case EM_GETLINECOUNT: return static_cast<LRESULT>(view.layout.lineCount());
+    case kTextViewExtent: {
+      auto* extent = reinterpret_cast<SIZE*>(lParam);
+      extent->cx = view.layout.width();
+      extent->cy = view.lineHeight;
+      return 0;
+    }
+    default: return DefWindowProcW(view.window, message, wParam, lParam);
+  }
 }
 
 LRESULT CALLBACK textViewProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -291,39 +445,30 @@ LRESULT CALLBACK textViewProc(HWND window, UINT message, WPARAM wParam, LPARAM l
   }
   if (view == nullptr) return DefWindowProcW(window, message, wParam, lParam);
   switch (message) {
+    case WM_CREATE:
+      layOut(*view);  // the empty text: from now on the layout has a line
+      return 0;
     case WM_NCDESTROY:
       SetWindowLongPtrW(window, GWLP_USERDATA, 0);
       delete view;
       return DefWindowProcW(window, message, wParam, lParam);
-    case WM_SETTEXT:
-      view->text = lParam != 0 ? reinterpret_cast<const wchar_t*>(lParam) : L"";
-      view->top = view->left = 0;
-      layOut(*view);
-      return TRUE;
-    case WM_GETTEXT:
-      return static_cast<LRESULT>(getText(*view, wParam, lParam));
-    case WM_GETTEXTLENGTH:
-      return static_cast<LRESULT>(view->text.size());
-    case WM_SETFONT:
-      view->font = reinterpret_cast<HFONT>(wParam);
-      view->advances.assign(view->advances.size(), -1);
-      layOut(*view);
-      return 0;
-    case WM_GETFONT:
-      return reinterpret_cast<LRESULT>(view->font);
     case WM_SIZE:
       if (view->wrap) {
         layOut(*view);
       } else {
         updateScrollBars(*view);
         InvalidateRect(window, nullptr, FALSE);
+        placeCaret(*view);
       }
       return 0;
-    case WM_ERASEBKGND:
-      return 1;  // the paint fills the background
-    case WM_PAINT:
-      paint(*view);
+    case WM_ERASEBKGND: return 1;  // the paint fills the background
+    case WM_PAINT: paint(*view); return 0;
+    case WM_SETFOCUS:
+      CreateCaret(window, nullptr, view->caretWidth, view->lineHeight);
+      placeCaret(*view);
+      ShowCaret(window);
       return 0;
+    case WM_KILLFOCUS: DestroyCaret(); return 0;
     case WM_VSCROLL:
       scrollTo(*view, scrolled(window, SB_VERT, LOWORD(wParam), view->top, 1, pageLines(*view), lastTop(*view)),
                view->left);
@@ -332,22 +477,28 @@ LRESULT CALLBACK textViewProc(HWND window, UINT message, WPARAM wParam, LPARAM l
       scrollTo(*view, view->top,
                scrolled(window, SB_HORZ, LOWORD(wParam), view->left, view->step, pageWidth(*view), lastLeft(*view)));
       return 0;
-    case WM_MOUSEWHEEL:
-      wheel(*view, false, GET_WHEEL_DELTA_WPARAM(wParam));
-      return 0;
-    case WM_MOUSEHWHEEL:
-      wheel(*view, true, GET_WHEEL_DELTA_WPARAM(wParam));
-      return 0;
-    case WM_KEYDOWN:
-      key(window, wParam);
-      return 0;
-    case WM_GETDLGCODE:
-      return DLGC_WANTARROWS;  // Tab, Enter and Escape stay the dialog's
+    case WM_MOUSEWHEEL: wheel(*view, false, GET_WHEEL_DELTA_WPARAM(wParam)); return 0;
+    case WM_MOUSEHWHEEL: wheel(*view, true, GET_WHEEL_DELTA_WPARAM(wParam)); return 0;
+    case WM_KEYDOWN: key(*view, wParam); return 0;
+    case WM_GETDLGCODE: return DLGC_WANTARROWS | DLGC_WANTCHARS;  // Tab, Enter and Escape stay the dialog's
     case WM_LBUTTONDOWN:
       SetFocus(window);
+      SetCapture(window);
+      moveCaret(*view, positionAt(*view, lParam), (wParam & MK_SHIFT) != 0);
       return 0;
-    default:
-      return DefWindowProcW(window, message, wParam, lParam);
+    case WM_MOUSEMOVE:
+      if (GetCapture() == window && (wParam & MK_LBUTTON) != 0) moveCaret(*view, positionAt(*view, lParam), true);
+      return 0;
+    case WM_LBUTTONUP:
+      if (GetCapture() == window) ReleaseCapture();
+      return 0;
+    case WM_LBUTTONDBLCLK: {
+      const auto [start, end] = wordAt(view->text, positionAt(*view, lParam));
+      select(*view, start, end);
+      return 0;
+    }
+    case WM_CONTEXTMENU: contextMenu(*view, lParam); return 0;
+    default: return editMessage(*view, message, wParam, lParam);
   }
 }
 
@@ -356,10 +507,11 @@ LRESULT CALLBACK textViewProc(HWND window, UINT message, WPARAM wParam, LPARAM l
 void registerTextView(HINSTANCE instance) {
   WNDCLASSEXW windowClass{};
   windowClass.cbSize = sizeof windowClass;
+  windowClass.style = CS_DBLCLKS;
   windowClass.lpfnWndProc = textViewProc;
   windowClass.hInstance = instance;
-  // IDC_ARROW is a number in the narrow type, the same for the wide call.
-  windowClass.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
+  // IDC_IBEAM is a number in the narrow type, the same for the wide call.
+  windowClass.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_IBEAM));
   windowClass.lpszClassName = L"" MATCALC_TEXT_VIEW;
   RegisterClassExW(&windowClass);  // fails harmlessly when the class exists
 }

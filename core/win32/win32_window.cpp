@@ -51,14 +51,15 @@ std::size_t Win32Window::readText(int id, char* buffer, std::size_t count) {
 bool Win32Window::isChecked(int id) { return IsDlgButtonChecked(dialog_, id) == BST_CHECKED; }
 
 // A text that fits the screen in a message box is shown in one; a larger
-// one (a long result) in the result window, with the same owner and caption.
-// Errors and help texts are short, so they are always message boxes.
+// one (a long result, or one whose matrix rows the box would wrap) in the
+// result window, with the same owner and caption. Errors and help texts are
+// short, so they are always message boxes.
 void Win32Window::showMessage(Owner owner, const char* text, const char* caption) {
   const HWND ownerWindow = owner == Owner::Dialog ? dialog_ : nullptr;
   const std::wstring wideText = wideFromGbk(text);
   const std::wstring wideCaption = wideFromGbk(caption);
   const RECT workArea = boxWorkArea(ownerWindow);
-  if (fitsMessageBox(wideText, workArea)) {
+  if (fitsMessageBox(wideText, wideCaption, workArea)) {
     MessageBoxW(ownerWindow, wideText.c_str(), wideCaption.c_str(), MB_OK);
   } else {
     showResultWindow(ownerWindow, wideText, wideCaption, workArea);

@@ -42,6 +42,19 @@ INTEGERS_10X10 = """-8 -3 4 0 -1 -5 -8 1 1 2
 -2 1 -4 4 -6 -6 1 1 -2 5
 -4 -7 1 -3 9 5 -1 -2 -6 -8
 7 -3 1 9 -4 -1 1 -7 2 9"""
+# Integers -9..9 whose 8 x 8 inverse has cells such as -1742921/3725927:
+# rows that a message box would wrap into pieces.
+INTEGERS_8X8 = """-1 0 -4 -2 -5 -2 -4 -5
+-7 8 -3 0 -9 4 -5 -9
+-1 -5 -7 -1 5 4 -5 -1
+2 -2 6 8 9 4 2 4
+1 -6 2 -1 5 8 -5 5
+5 8 -4 0 -3 -4 7 2
+-1 2 5 -1 -1 3 -5 9
+6 8 -2 9 -2 -3 2 -5"""
+# Integers -3..3 whose 4 x 4 inverse has rows of 30 characters, such as
+# "-39/187 3/187 -24/187 -37/187 ": each fits on a line of a message box.
+INTEGERS_4X4 = "-2 -1 -3 2\n0 0 -2 -3\n-3 -3 0 1\n-1 3 3 -3"
 SCREEN = (1024, 768)  # Xvfb's screen (tests/e2e/wine-env); without a task bar, all of it is the work area
 
 
@@ -149,9 +162,10 @@ def dornikel_checks(c, work):
     screenshots(c, "dornikel", ["--text", "1004", "1/2 1/3 1/4\n1/3 1/4 1/5\n1/4 1/5 1/6"])
 
 
-def screenshots(c, program, args, name=None):
+def screenshots(c, program, args, name=None, in_result=()):
     """NAME-dialog.png with the texts typed and the choice made, and
-    NAME-result.png with the result box over it; NAME is the program's."""
+    NAME-result.png with the result box over it, after the guidriver options
+    `in_result` (such as a --copy that selects); NAME is the program's."""
     name = name or program
     shots = os.path.abspath(c.options.screenshots)
     os.makedirs(shots, exist_ok=True)
@@ -161,7 +175,7 @@ def screenshots(c, program, args, name=None):
         if os.path.exists(png):
             os.remove(png)
     code, got, err = c.guidriver(
-        program, args + ["--snap", "Z:" + dialog_png, "--snap-box", "Z:" + result_png, "--press", "1000"],
+        program, args + ["--snap", "Z:" + dialog_png, "--snap-box", "Z:" + result_png, "--press", "1000"] + list(in_result),
         snapshots=[dialog_png, result_png])
     c.check(f"{name}: screenshots of the dialog with its input and of the result box",
             code == 0 and got == c.matcalc(program, args + ["--press", "1000"]) and
@@ -197,7 +211,7 @@ def result_window_checks(c, work):
     with each line feed as CR LF."""
     copied = os.path.join(work, "copied.txt")
     args = ["--check", "1007", "--text-file", "1004", FRACTIONS_20X20, "--press", "1000"]
-    code, got, err = c.guidriver("ravelle", args + ["--window-facts", "--copy-to", copied, "--close-with-escape"])
+    code, got, err = c.guidriver("ravelle", args + ["--window-facts", "--copy", "button", copied, "--close-with-escape"])
     expected = c.matcalc("ravelle", args)
     facts = got[0] if len(got) == 1 else {}
     left, top, right, bottom = facts.get("rect", [0, 0, 0, 0])
@@ -216,10 +230,67 @@ def result_window_checks(c, work):
             f"{len(clipboard)} bytes copied")
     c.check("ravelle: Escape closes the result window", code == 0, detail)
 
-    code, got, err = c.guidriver("ravelle", ["--check", "1007", "--text", "1004", "2 1\n1 1", "--press", "1000",
+    code, got, err = c.guidriver("ravelle", ["--check", "1007", "--text", "1004", INTEGERS_4X4, "--press", "1000",
                                              "--window-facts"])
-    c.check("ravelle: a 2 x 2 result is still a message box",
+    c.check("ravelle: a 4 x 4 inverse of small integers, its rows of 30 characters, is still a message box",
             code == 0 and [box.get("window") for box in got] == ["message box"], f"exit {code}, boxes {got}")
+
+
+def inside_screen(box):
+    left, top, right, bottom = box.get("rect", [0, 0, 0, 0])
+    return 0 <= left < right <= SCREEN[0] and 0 <= top < bottom <= SCREEN[1]
+
+
+def selection_checks(c, work):
+    """The 8 x 8 inverse of small integers, whose rows a message box would
+    wrap, opens the result window with one row a line. Copies from its text
+    box, by the keys and the mouse as a person copies, hold exactly the
+    result text (CR LF line ends, no padding of the table): with nothing
+    selected Ctrl+C copies it all, as a message box does; so do Ctrl+A and
+    Ctrl+C; a double-click on a cell copies that cell; Shift+Down twice from
+    the start copies the first two rows whole."""
+    args = ["--check", "1007", "--text", "1004", INTEGERS_8X8, "--press", "1000"]
+    copies = {"nothing selected, ctrl+c": "ctrl+c", "ctrl+a, ctrl+c": "ctrl+a,ctrl+c",
+              "a double-click on row 2, column 3, ctrl+c": "double-click:2:3,ctrl+c",
+              "ctrl+home, shift+down twice, ctrl+insert": "ctrl+home,shift+down,shift+down,ctrl+insert"}
+    files = {name: os.path.join(work, f"copy{n}.txt") for n, name in enumerate(copies)}
+    copy_args = [arg for name, steps in copies.items() for arg in ("--copy", steps, files[name])]
+    code, got, err = c.guidriver("ravelle", args + ["--window-facts"] + copy_args)
+    expected = c.matcalc("ravelle", args)
+    text = expected[0]["text"] if len(expected) == 1 else ""
+    rows = text.split("\n")
+    facts = got[0] if len(got) == 1 else {}
+    c.check("ravelle: the 8 x 8 inverse opens the result window, inside the screen, with one row a line",
+            code == 0 and facts.get("window") == "result window" and inside_screen(facts) and
+            facts.get("lines") == len(rows) == 9 and [box_only(b) for b in got] == expected,
+            f"exit {code}, facts {facts}, stderr {err!r}")
+    wanted = {"nothing selected, ctrl+c": text, "ctrl+a, ctrl+c": text,
+              "a double-click on row 2, column 3, ctrl+c": rows[1].split(" ")[2],
+              "ctrl+home, shift+down twice, ctrl+insert": rows[0] + "\n" + rows[1] + "\n"}
+    for name, path in files.items():
+        copied = open(path, "rb").read() if os.path.exists(path) else b""
+        c.check(f"ravelle: {name} copies exactly the result text's part",
+                bool(text) and copied == wanted[name].replace("\n", "\r\n").encode("utf-8"),
+                f"copied {copied[:200]!r}, expected {wanted[name][:200]!r}")
+
+
+def high_dpi_checks(c, work):
+    """At 144 DPI (Wine's LogPixels) the fonts are half as large again: the
+    20 x 20 inverse's result window still lies inside the screen, and the
+    4 x 4 inverse is still a message box."""
+    key = ["HKCU\\Control Panel\\Desktop", "/v", "LogPixels", "/t", "REG_DWORD", "/f", "/d"]
+    subprocess.run(["wine", "reg", "add"] + key + ["144"], capture_output=True)
+    try:
+        args = ["--check", "1007", "--text-file", "1004", FRACTIONS_20X20, "--press", "1000",
+                "--text", "1004", INTEGERS_4X4, "--press", "1000"]
+        code, got, err = c.guidriver("ravelle", args + ["--window-facts"])
+    finally:
+        subprocess.run(["wine", "reg", "add"] + key + ["96"], capture_output=True)
+    c.check("ravelle at 144 DPI: the 20 x 20 inverse's result window lies inside the screen, the 4 x 4 inverse is a "
+            "message box, each with matcalc's text",
+            code == 0 and [box.get("window") for box in got] == ["result window", "message box"] and
+            inside_screen(got[0]) and [box_only(b) for b in got] == c.matcalc("ravelle", args),
+            f"exit {code}, facts {[{k: v for k, v in b.items() if k != 'text'} for b in got]}, stderr {err!r}")
 
 
 def ten_digit_fractions():
@@ -238,8 +309,9 @@ def long_lines_check(c, work):
     path = os.path.join(work, "ten-digit-fractions.txt")
     with open(path, "w") as f:
         f.write(ten_digit_fractions())
+    copied = os.path.join(work, "all.txt")
     args = ["--check", "1007", "--text-file", "1004", path, "--press", "1000"]
-    code, got, err = c.guidriver("ravelle", args + ["--window-facts"])
+    code, got, err = c.guidriver("ravelle", args + ["--window-facts", "--copy", "ctrl+a,ctrl+c", copied])
     expected = c.matcalc("ravelle", args)
     size = len(expected[0]["text"]) if len(expected) == 1 else 0
     c.check("ravelle: the 2.5 MB inverse of 10-digit fractions shows in the result window within guidriver's step "
@@ -248,6 +320,10 @@ def long_lines_check(c, work):
             [box_only(box) for box in got] == expected,
             f"exit {code}, {size} characters from matcalc, windows {[box.get('window') for box in got]}, "
             f"texts of {[len(box['text']) for box in got]} characters, stderr {err!r}")
+    clipboard = open(copied, "rb").read() if os.path.exists(copied) else b""
+    c.check("ravelle: Ctrl+A and Ctrl+C copy the whole 2.5 MB text",
+            size > 0 and clipboard == expected[0]["text"].replace("\n", "\r\n").encode("utf-8"),
+            f"{len(clipboard)} bytes copied")
 
 
 def ravelle_checks(c, work):
@@ -255,12 +331,16 @@ def ravelle_checks(c, work):
     nested_compute(c, "ravelle", ["--check", "1007", "--text-file", "1004", FRACTIONS_20X20],
                    ["--text", "1004", "2 0\n0 4"], window="result window")
     result_window_checks(c, work)
+    selection_checks(c, work)
+    high_dpi_checks(c, work)
     long_lines_check(c, work)
     c.expect("ravelle: no operation chosen is refused before anything is read", "ravelle",
              ["--text", "1004", MATRIX, "--press", "1000"],
              [{"owner": "dialog", "caption": "Error", "text": "请选择计算方式!"}])
     screenshots(c, "ravelle", ["--text", "1004", "0 1 2\n1 0 3\n4 -3 8", "--check", "1007"])
-    screenshots(c, "ravelle", ["--text", "1004", INTEGERS_10X10, "--check", "1007"], name="ravelle-10x10")
+    # The result window with one cell selected by a double-click.
+    screenshots(c, "ravelle", ["--text", "1004", INTEGERS_10X10, "--check", "1007"], name="ravelle-10x10",
+                in_result=["--copy", "double-click:4:3,ctrl+c", os.path.join(work, "cell.txt")])
 
 
 def sontaby_checks(c, work):

@@ -92,6 +92,45 @@ Action action(const std::wstring& option, const std::vector<std::wstring>& opera
   throw UsageError("unknown option '" + narrow(option) + "'");
 }
 
+// The virtual key of a key's name in a chord, or 0.
+unsigned short virtualKey(const std::wstring& name) {
+  static const std::pair<const wchar_t*, unsigned short> kNames[] = {
+      {L"ctrl", 0x11},  {L"shift", 0x10}, {L"insert", 0x2D}, {L"home", 0x24}, {L"end", 0x23},
+      {L"pgup", 0x21},  {L"pgdn", 0x22},  {L"left", 0x25},   {L"up", 0x26},   {L"right", 0x27},
+      {L"down", 0x28},  {L"f10", 0x79},   {L"apps", 0x5D},
+  };
+  for (const auto& [known, key] : kNames) {
+    if (name == known) return key;
+  }
+  const bool letter = name.size() == 1 && name[0] >= L'a' && name[0] <= L'z';
+  return letter ? static_cast<unsigned short>(name[0] - L'a' + L'A') : 0;
+}
+
+std::vector<std::wstring> split(const std::wstring& text, wchar_t separator) {
+  std::vector<std::wstring> parts(1);
+  for (const wchar_t ch : text) {
+    if (ch == separator) parts.emplace_back();
+    else parts.back() += ch;
+  }
+  return parts;
+}
+
+CopyStep copyStep(const std::wstring& word) {
+  if (word == L"button") return {CopyStep::Kind::Button, {}};
+  if (word == L"wm-copy") return {CopyStep::Kind::CopyMessage, {}};
+  const std::vector<std::wstring> place = split(word, L':');
+  if (place.size() == 3 && place[0] == L"double-click") {
+    return {CopyStep::Kind::DoubleClick, {}, parseId(place[1]), parseId(place[2])};
+  }
+  CopyStep chord{CopyStep::Kind::Keys, {}};
+  for (const std::wstring& name : split(word, L'+')) {
+    const unsigned short key = virtualKey(name);
+    if (key == 0) throw UsageError("unknown copy step '" + narrow(word) + "'");
+    chord.keys.push_back(key);
+  }
+  return chord;
+}
+
 // The setting a flag option turns on, or null.
 bool* flag(Run& run, const std::wstring& word) {
   if (word == L"--json") return &run.json;
@@ -133,9 +172,13 @@ Run parseCommandLine(const std::vector<std::wstring>& args) {
     const std::wstring& word = args[i];
     if (bool* const on = flag(run, word)) {
       *on = true;
-    } else if (word == L"--copy-to") {
-      if (i + 1 >= args.size()) throw UsageError("missing operand of '--copy-to'");
-      run.copyTo = args[++i];
+    } else if (word == L"--copy") {
+      if (i + 2 >= args.size()) throw UsageError("missing operand of '--copy'");
+      Copy copy;
+      for (const std::wstring& step : split(args[i + 1], L',')) copy.steps.push_back(copyStep(step));
+      copy.file = args[i + 2];
+      run.copies.push_back(copy);
+      i += 2;
     } else if (run.exe.empty()) {
       run.exe = word;
     } else {
@@ -148,7 +191,7 @@ Run parseCommandLine(const std::vector<std::wstring>& args) {
   }
   if (run.exe.empty()) {
     throw UsageError(
-        "usage: guidriver PROGRAM.exe ACTION... [--json] [--startup] [--window-facts] [--copy-to FILE] "
+        "usage: guidriver PROGRAM.exe ACTION... [--json] [--startup] [--window-facts] [--copy STEPS FILE]... "
         "[--close-with-escape]");
   }
   return run;

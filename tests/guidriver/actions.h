@@ -23,19 +23,39 @@ struct Action {
   std::wstring text;  // Text: the edit box's contents (CR LF line ends); Paste: the clipboard's, as given; Snap*: a file
 };
 
+// One step of a copy from a result window.
+struct CopyStep {
+  // Keys: a chord, such as ctrl+a or shift+down, pressed as a person would;
+  // DoubleClick: a double-click on a cell of the text; CopyMessage: WM_COPY
+  // sent to the text box; Button: 复制 pressed.
+  enum class Kind { Keys, DoubleClick, CopyMessage, Button };
+  Kind kind;
+  std::vector<unsigned short> keys;  // Keys: virtual keys, pressed in order and released in reverse
+  int row = 0;                       // DoubleClick: the cell's line and its place on it, from 1
+  int column = 0;
+};
+
+// --copy STEPS FILE: in each result window, the steps (STEPS separated by
+// commas: a chord such as ctrl+c, ctrl+insert or shift+down; double-click:ROW:COLUMN;
+// wm-copy; button), then the clipboard's text into FILE in UTF-8.
+struct Copy {
+  std::vector<CopyStep> steps;
+  std::wstring file;
+};
+
 struct Run {
   std::wstring exe;
   std::vector<Action> actions;
   bool json = false;
   bool startup = false;      // also print the start-up warning box
   bool windowFacts = false;  // with --json: each box's kind of window and rectangle
-  std::wstring copyTo;       // press 复制 in each result window; the clipboard's text goes here
+  std::vector<Copy> copies;  // made in each result window, in order
   bool closeWithEscape = false;  // close each box by the Escape key, not by IDOK
 };
 
 // Reads `PROGRAM.exe ACTION... [--json] [--startup] [--window-facts]
-// [--copy-to FILE] [--close-with-escape]`; --text-file contents (UTF-8, "-"
-// for standard input) are read here.
+// [--copy STEPS FILE]... [--close-with-escape]`; --text-file contents (UTF-8,
+// "-" for standard input) are read here.
 Run parseCommandLine(const std::vector<std::wstring>& args);
 
 // UTF-8 to UTF-16 as matcalc takes a text: each byte that does not start a

@@ -23,7 +23,8 @@ std::string formatBox(const Box& box, bool json, bool windowFacts) {
     const RECT& r = box.rect;
     out.insert(out.size() - 2, std::string(",\"window\":\"") + (box.resultWindow ? "result window" : "message box") +
                                    "\",\"rect\":[" + std::to_string(r.left) + "," + std::to_string(r.top) + "," +
-                                   std::to_string(r.right) + "," + std::to_string(r.bottom) + "]");
+                                   std::to_string(r.right) + "," + std::to_string(r.bottom) + "]" +
+                                   (box.resultWindow ? ",\"lines\":" + std::to_string(box.lines) : ""));
   }
   return out;
 }

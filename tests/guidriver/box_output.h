@@ -13,13 +13,14 @@ struct Box {
   std::wstring text;
   bool resultWindow = false;  // the calculator's result window rather than a message box
   RECT rect{};                // on the screen
+  int lines = 0;              // a result window's: the lines its text box shows
 };
 
 std::string toUtf8(const std::wstring& text);
 
 // With `windowFacts`, a JSON line also tells the kind of window,
-// "window":"message box" or "result window", and its "rect":[left, top,
-// right, bottom] on the screen.
+// "window":"message box" or "result window", its "rect":[left, top,
+// right, bottom] on the screen, and a result window's "lines".
 std::string formatBox(const Box& box, bool json, bool windowFacts);
 
 }  // namespace guidriver

@@ -3,7 +3,9 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
+#include <tuple>
 
+#include "real_input.h"
 #include "result_window_ids.h"
 #include "window_search.h"
 
@@ -27,7 +29,7 @@ bool isPushButton(HWND control) {
 
 }  // namespace
 
-CalculatorSession::CalculatorSession(const Run& run) : copyTo_(run.copyTo), closeWithEscape_(run.closeWithEscape) {
+CalculatorSession::CalculatorSession(const Run& run) : copies_(run.copies), closeWithEscape_(run.closeWithEscape) {
   std::wstring commandLine = L"\"" + run.exe + L"\"";
   STARTUPINFOW startup{};
   startup.cb = sizeof startup;
@@ -152,8 +154,8 @@ std::vector<Box> CalculatorSession::settle() {
     // Topmost first: the newest box. Read them oldest first, close them
     // newest first, since an older box's loop runs only after a nested one.
     for (auto it = boxes.rbegin(); it != boxes.rend(); ++it) shown.push_back(readBox(*it));
-    if (!copyTo_.empty()) {
-      for (const HWND box : boxes) copyResult(box);
+    for (const Copy& copy : copies_) {
+      for (const HWND box : boxes) copyResult(box, copy);
     }
     if (!nextBoxSnapshot_.empty()) {
       snapshot(boxes.front(), nextBoxSnapshot_);
@@ -175,9 +177,13 @@ std::vector<Box> CalculatorSession::settle() {
 }
 
 Box CalculatorSession::readBox(HWND box) {
+  const HWND view = resultTextBox(box);
   Box read{GetWindow(box, GW_OWNER) == dialog_ && dialog_ != nullptr, windowText(box), messageBoxText(box),
-           resultTextBox(box) != nullptr};
+           view != nullptr};
   GetWindowRect(box, &read.rect);
+  DWORD_PTR lines = 0;
+  if (view != nullptr) SendMessageTimeoutW(view, EM_GETLINECOUNT, 0, 0, SMTO_NORMAL, kStepTimeoutMs, &lines);
+  read.lines = static_cast<int>(lines);
   return read;
 }
 
@@ -228,33 +234,103 @@ void CalculatorSession::closeBox(HWND box) {
   waitUntil([&] { return !IsWindow(box); }, "a message box to close");
 }
 
-// Presses 复制 in a result window and writes the clipboard's text, as
-// UTF-8, to the --copy-to file. Message boxes have no 复制. The text is read
-// while the window owns the clipboard, as 复制 leaves it. Wine's clipboard
-// manager, when it starts, empties the clipboard to take in the X11
-// selection: when it did so after the click, 复制 is pressed again (three
-// times at most).
-void CalculatorSession::copyResult(HWND box) {
-  const HWND copy = GetDlgItem(box, MATCALC_RESULT_COPY);
-  if (copy == nullptr) return;
+namespace {
+
+// What a step can change: the text box's selection (as far as EM_GETSEL's
+// 16 bits tell it), its caret and the clipboard.
+std::tuple<DWORD_PTR, LONG, LONG, DWORD> inputState(HWND view) {
+  DWORD_PTR selection = 0;
+  SendMessageTimeoutW(view, EM_GETSEL, 0, 0, SMTO_NORMAL, kStepTimeoutMs, &selection);
+  GUITHREADINFO thread{};
+  thread.cbSize = sizeof thread;
+  GetGUIThreadInfo(GetWindowThreadProcessId(view, nullptr), &thread);
+  return {selection, thread.rcCaret.left, thread.rcCaret.top, GetClipboardSequenceNumber()};
+}
+
+// Where the cell at `row` and `column` (from 1) of the text box's text
+// starts, as a position in that text (CR LF line ends).
+std::size_t cellPosition(const std::wstring& text, int row, int column) {
+  std::size_t at = 0;
+  const auto after = [&](const wchar_t* separator, std::size_t length) {
+    const std::size_t found = text.find(separator, at);
+    if (found == std::wstring::npos) throw DriverError("the result has no such cell");
+    at = found + length;
+  };
+  for (int r = 1; r < row; ++r) after(L"\r\n", 2);
+  for (int c = 1; c < column; ++c) after(L" ", 1);
+  if (at >= text.size() || text[at] == L'\r') throw DriverError("the result has no such cell");
+  return at;
+}
+
+}  // namespace
+
+// A step given as a person gives it (keys, a double-click) must change the
+// selection, the caret's place or the clipboard: the driver waits for that,
+// so that it never reads what the window has not yet done.
+void CalculatorSession::performStep(HWND box, const CopyStep& step) {
+  const HWND view = resultTextBox(box);
+  switch (step.kind) {
+    case CopyStep::Kind::Button:
+      SendNotifyMessageW(GetDlgItem(box, MATCALC_RESULT_COPY), BM_CLICK, 0, 0);
+      if (!answers(box)) throw DriverError("the result window does not respond");  // after the click
+      return;
+    case CopyStep::Kind::CopyMessage: {
+      DWORD_PTR result = 0;
+      SendMessageTimeoutW(view, WM_COPY, 0, 0, SMTO_NORMAL, kStepTimeoutMs, &result);
+      return;
+    }
+    case CopyStep::Kind::Keys:
+    case CopyStep::Kind::DoubleClick: {
+      SetForegroundWindow(box);
+      const auto before = inputState(view);
+      if (step.kind == CopyStep::Kind::Keys) {
+        pressChord(step.keys);
+      } else {
+        // Just inside the cell's first character, a few pixels below the
+        // top of its line.
+        const DWORD_PTR at = static_cast<DWORD_PTR>(cellPosition(windowText(view), step.row, step.column));
+        DWORD_PTR place = 0;
+        SendMessageTimeoutW(view, EM_POSFROMCHAR, at, 0, SMTO_NORMAL, kStepTimeoutMs, &place);
+        POINT point{static_cast<short>(LOWORD(place)) + 1, static_cast<short>(HIWORD(place)) + 3};
+        ClientToScreen(view, &point);
+        doubleClickAt(point);
+      }
+      waitUntil([&] { return inputState(view) != before; }, "a key or a click to take effect");
+      return;
+    }
+  }
+}
+
+// Carries out one --copy in a result window: its steps, then the
+// clipboard's text, as UTF-8, into its file. Message boxes have no text box
+// to copy from. The text is read while the window or its text box owns the
+// clipboard, as the copy leaves it. Wine's clipboard manager, when it
+// starts, empties the clipboard to take in the X11 selection: when it did
+// so after the copy, the last step is done again (three times at most).
+void CalculatorSession::copyResult(HWND box, const Copy& copy) {
+  if (resultTextBox(box) == nullptr) return;
+  for (std::size_t i = 0; i + 1 < copy.steps.size(); ++i) performStep(box, copy.steps[i]);
   std::wstring copied;
   bool owned = false;
+  trace("copy: steps before the last done");
   for (int attempt = 0; !owned && attempt < 3; ++attempt) {
-    SendNotifyMessageW(copy, BM_CLICK, 0, 0);
-    if (!answers(box)) throw DriverError("the result window does not respond");  // after the click
+    performStep(box, copy.steps.back());
+    trace("copy: last step done");
     // The manager may also hold the clipboard open a moment.
     waitUntil([] { return OpenClipboard(nullptr) != FALSE; }, "the clipboard to open");
-    owned = GetClipboardOwner() == box;
+    const HWND owner = GetClipboardOwner();
+    owned = owner != nullptr && (owner == box || IsChild(box, owner));
     const HANDLE data = owned ? GetClipboardData(CF_UNICODETEXT) : nullptr;
     if (const auto* text = data != nullptr ? static_cast<const wchar_t*>(GlobalLock(data)) : nullptr) {
       copied = text;
       GlobalUnlock(data);
     }
     CloseClipboard();
+    trace("copy: clipboard read");
   }
   const std::string utf8 = toUtf8(copied);
-  FILE* file = _wfopen(copyTo_.c_str(), L"wb");
-  if (file == nullptr) throw DriverError("cannot write " + narrow(copyTo_));
+  FILE* file = _wfopen(copy.file.c_str(), L"wb");
+  if (file == nullptr) throw DriverError("cannot write " + narrow(copy.file));
   std::fwrite(utf8.data(), 1, utf8.size(), file);
   std::fclose(file);
 }

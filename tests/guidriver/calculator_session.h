@@ -44,12 +44,13 @@ class CalculatorSession {
   std::vector<Box> settle();
   Box readBox(HWND box);
   void closeBox(HWND box);
-  void copyResult(HWND box);
+  void copyResult(HWND box, const Copy& copy);
+  void performStep(HWND box, const CopyStep& step);
   void paste(int id, const std::wstring& text);
   void snapshot(HWND window, const std::wstring& file);
   std::vector<Box> closeOpenBoxes();
 
-  const std::wstring copyTo_;
+  const std::vector<Copy> copies_;
   const bool closeWithEscape_;
   PROCESS_INFORMATION process_{};
   HWND dialog_ = nullptr;

@@ -3,6 +3,7 @@
 // boxes it shows exactly as matcalc prints them. Exit codes: 0 when the
 // calculator ran and ended with 0 after WM_CLOSE, 1 when it misbehaved, 2
 // for bad usage.
+#include <windows.h>
 #include <fcntl.h>
 #include <io.h>
 
@@ -42,6 +43,9 @@ int drive(const Run& run) {
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
+  // In physical pixels at any DPI, as the calculators (which are DPI aware)
+  // place their windows.
+  SetProcessDPIAware();
   _setmode(_fileno(stdout), _O_BINARY);
   Run run;
   try {
