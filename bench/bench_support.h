@@ -3,9 +3,11 @@
 // boxes recorded and discarded, so that the measurement is the command itself.
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
 #include <random>
 #include <set>
 #include <string>
+#include <vector>
 
 #include "encoding.h"
 #include "program_info.h"
@@ -68,6 +70,40 @@ inline std::string randomMatrix(TermKind kind, unsigned seed, int n = 20) {
       }
     }
     if (r < n) text += '\n';
+  }
+  return text;
+}
+
+// The n x n matrix P L U of the given rank, seeded random: L unit lower
+// triangular with -1, 0 or 1 below its diagonal; U upper triangular with
+// integers -9..9 in its first `rank` rows, none 0 on the diagonal, and 0 in
+// the rows after them; P shuffles the rows. Many of the leading minors are 0,
+// so an elimination without row exchanges meets zero pivots to repair.
+inline std::string shuffledTriangularProduct(int rank, unsigned seed, int n = 20) {
+  std::mt19937 rng(seed);
+  const auto between = [&](int lo, int hi) { return lo + static_cast<int>(rng() % static_cast<unsigned>(hi - lo + 1)); };
+  std::vector<std::vector<long>> l(n, std::vector<long>(n)), u(n, std::vector<long>(n)), a(n, std::vector<long>(n));
+  for (int i = 0; i < n; ++i) {
+    l[i][i] = 1;
+    for (int j = 0; j < i; ++j) l[i][j] = between(-1, 1);
+    for (int j = i; j < n && i < rank; ++j) {
+      do u[i][j] = between(-9, 9);
+      while (j == i && u[i][j] == 0);
+    }
+  }
+  for (int i = 0; i < n; ++i) {
+    for (int j = 0; j < n; ++j) {
+      for (int k = 0; k < n; ++k) a[i][j] += l[i][k] * u[k][j];
+    }
+  }
+  std::shuffle(a.begin(), a.end(), rng);
+  std::string text;
+  for (int i = 0; i < n; ++i) {
+    for (int j = 0; j < n; ++j) {
+      if (j > 0) text += ' ';
+      text += std::to_string(a[i][j]);
+    }
+    if (i < n - 1) text += '\n';
   }
   return text;
 }

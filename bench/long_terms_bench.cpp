@@ -50,10 +50,12 @@ void BM_Flint_Dornikel(benchmark::State& state) {
   fmpq_clear(det);
 }
 
-void BM_Flint_Quendrel(benchmark::State& state) {
-  FlintMatrix a(randomMatrix(kindOf(state), 1)), echelon(randomMatrix(kindOf(state), 1));
+void flintReducedRowEchelonForm(benchmark::State& state, const std::string& text) {
+  FlintMatrix a(text), echelon(text);
   for (auto _ : state) benchmark::DoNotOptimize(fmpq_mat_rref(echelon.get(), a.get()));
 }
+
+void BM_Flint_Quendrel(benchmark::State& state) { flintReducedRowEchelonForm(state, randomMatrix(kindOf(state), 1)); }
 
 // The matrix rows of Quendrel's result box for the text: all up to the
 // empty line before the rank.
@@ -69,11 +71,11 @@ std::string quendrelShownRows(const std::string& utf8) {
 
 // FLINT computing and writing the matrix that Quendrel shows, once checked
 // against Quendrel's own box on the same text.
-void BM_FlintShown_Quendrel(benchmark::State& state) {
-  const std::string text = randomMatrix(kindOf(state), 1);
+void flintShownMatrix(benchmark::State& state, const std::string& text) {
   FlintShownMatrix reference(text);
   std::string shown;
-  if (!reference.write(shown) || shown != quendrelShownRows(text)) {
+  reference.write(shown);
+  if (shown != quendrelShownRows(text)) {
     state.SkipWithError("FLINT's shown matrix differs from Quendrel's");
     return;
   }
@@ -82,6 +84,23 @@ void BM_FlintShown_Quendrel(benchmark::State& state) {
     reference.write(shown);
   }
 }
+
+void BM_FlintShown_Quendrel(benchmark::State& state) { flintShownMatrix(state, randomMatrix(kindOf(state), 1)); }
+
+// Quendrel on the shuffled products P L U of bench_support.h, of the rank
+// given, whose zero pivots need repairs; beside them FLINT, as for the other
+// kinds.
+std::string shuffledProductOf(const benchmark::State& state) {
+  return shuffledTriangularProduct(static_cast<int>(state.range(0)), 1);
+}
+
+void BM_Long_QuendrelPLU(benchmark::State& state) {
+  runCommand(state, kQuendrelInfo, kMatrixBox, shuffledProductOf(state), kQuendrelRankButton);
+}
+
+void BM_Flint_QuendrelPLU(benchmark::State& state) { flintReducedRowEchelonForm(state, shuffledProductOf(state)); }
+
+void BM_FlintShown_QuendrelPLU(benchmark::State& state) { flintShownMatrix(state, shuffledProductOf(state)); }
 
 void BM_Flint_Sontaby(benchmark::State& state) {
   FlintMatrix a(randomMatrix(kindOf(state), 1)), b(randomMatrix(kindOf(state), 2)), c("");
@@ -114,6 +133,9 @@ BENCHMARK(BM_Flint_Dornikel)->DenseRange(0, kKinds - 1)->Unit(benchmark::kMillis
 BENCHMARK(BM_Long_Quendrel)->DenseRange(0, kKinds - 1)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Flint_Quendrel)->DenseRange(0, kKinds - 1)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_FlintShown_Quendrel)->DenseRange(0, kKinds - 1)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Long_QuendrelPLU)->Arg(12)->Arg(20)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Flint_QuendrelPLU)->Arg(12)->Arg(20)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_FlintShown_QuendrelPLU)->Arg(12)->Arg(20)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Long_Sontaby)->DenseRange(0, kKinds - 1)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Flint_Sontaby)->DenseRange(0, kKinds - 1)->Unit(benchmark::kMillisecond);
 // Ravelle also on 6 x 6 integers: {kind, side}, side 0 for 20.

@@ -24,21 +24,14 @@ using boost::multiprecision::double_limb_type;
 using boost::multiprecision::limb_type;
 constexpr unsigned kLimbBits = sizeof(limb_type) * 8;
 
-// The inverse of an odd limb modulo 2^kLimbBits, by Newton's iteration: an
-// odd d is its own inverse modulo 8, and each step doubles the correct bits.
-limb_type inverseOfOddLimb(limb_type d) {
-  limb_type x = d;
-  for (unsigned bits = 3; bits < kLimbBits; bits *= 2) x *= static_cast<limb_type>(2 - d * x);
-  return x;
-}
-
 // q = a / d on magnitudes, d odd and dividing a, q taking qn limbs, a at
-// least qn. Works in q: it starts as the low qn limbs of a, and at step i
-// the multiple of d that clears limb i is subtracted from limbs i to qn - 1;
-// the cleared limb then takes that multiple's limb of the quotient.
-void divideExactly(const limb_type* a, const limb_type* d, std::size_t dn, limb_type* q, std::size_t qn) {
-  std::copy_n(a, qn, q);
-  const limb_type inverse = inverseOfOddLimb(d[0]);
+// least qn. Works in q: it starts as the low qn limbs of a (q may be a
+// itself), and at step i the multiple of d that clears limb i is subtracted
+// from limbs i to qn - 1; the cleared limb then takes that multiple's limb of
+// the quotient.
+void divideLimbs(const limb_type* a, const limb_type* d, std::size_t dn, limb_type* q, std::size_t qn) {
+  if (q != a) std::copy_n(a, qn, q);
+  const limb_type inverse = inverseOfOdd(d[0]);
   for (std::size_t i = 0; i < qn; ++i) {
     const limb_type qi = static_cast<limb_type>(q[i] * inverse);
     const std::size_t length = std::min(dn, qn - i);
@@ -63,30 +56,61 @@ void divideExactly(const limb_type* a, const limb_type* d, std::size_t dn, limb_
   }
 }
 
+// The n limbs at x shifted right by `limbs` limbs and `bits` bits (less
+// than a limb) into the n - limbs limbs at out, which may be x itself.
+void shiftRight(const limb_type* x, std::size_t n, std::size_t limbs, unsigned bits, limb_type* out) {
+  for (std::size_t i = 0; i + limbs < n; ++i) {
+    const limb_type high = i + limbs + 1 < n && bits != 0 ? static_cast<limb_type>(x[i + limbs + 1] << (kLimbBits - bits)) : 0;
+    out[i] = static_cast<limb_type>(x[i + limbs] >> bits) | high;
+  }
+}
+
 }  // namespace
 
 BigInt exactQuotient(const BigInt& a, const BigInt& b) {
-  const auto& dividend = a.backend();
+  BigInt q = a;
+  divideExactly(q, b);
+  return q;
+}
+
+void divideExactly(BigInt& a, const BigInt& b) {
+  if (a.is_zero()) return;
+  auto& dividend = a.backend();
   const auto& divisor = b.backend();
-  if (a.is_zero()) return 0;
-  // A divisor's factors 2 leave the dividend too: shift them out of both.
+  const limb_type* d = divisor.limbs();
+  std::size_t dn = divisor.size();
+  // A divisor's factors 2 leave the dividend too: shift them out of both,
+  // the divisor's into `oddLimb` or, when it has more limbs, `odd`.
   std::size_t zeroLimbs = 0;
-  while (divisor.limbs()[zeroLimbs] == 0) ++zeroLimbs;
-  if (zeroLimbs != 0 || (divisor.limbs()[zeroLimbs] & 1) == 0) {
-    const std::size_t shift = zeroLimbs * kLimbBits + static_cast<std::size_t>(__builtin_ctzll(divisor.limbs()[zeroLimbs]));
-    return exactQuotient(BigInt(a >> shift), BigInt(b >> shift));
+  while (d[zeroLimbs] == 0) ++zeroLimbs;
+  const auto bits = static_cast<unsigned>(__builtin_ctzll(d[zeroLimbs]));
+  limb_type oddLimb;
+  BigInt odd;
+  if (zeroLimbs != 0 || bits != 0) {
+    if (dn - zeroLimbs == 1) {
+      oddLimb = static_cast<limb_type>(d[zeroLimbs] >> bits);
+      d = &oddLimb;
+      dn = 1;
+    } else {
+      auto& oddPart = odd.backend();
+      oddPart.resize(dn - zeroLimbs, dn - zeroLimbs);
+      shiftRight(d, dn, zeroLimbs, bits, oddPart.limbs());
+      oddPart.normalize();
+      d = oddPart.limbs();
+      dn = oddPart.size();
+    }
+    const std::size_t an = dividend.size();
+    shiftRight(dividend.limbs(), an, zeroLimbs, bits, dividend.limbs());
+    if (zeroLimbs != 0) dividend.resize(an - zeroLimbs, an - zeroLimbs);
+    dividend.normalize();
   }
   // |a| < B^an and |b| >= B^(dn - 1) for the limb base B, so the quotient
   // takes at most an - dn + 1 limbs.
-  const std::size_t dn = divisor.size();
   const std::size_t qn = dividend.size() - dn + 1;
-  BigInt q;
-  auto& quotient = q.backend();
-  quotient.resize(qn, qn);
-  divideExactly(dividend.limbs(), divisor.limbs(), dn, quotient.limbs(), qn);
-  quotient.normalize();
-  if (dividend.sign() != divisor.sign()) quotient.negate();
-  return q;
+  divideLimbs(dividend.limbs(), d, dn, dividend.limbs(), qn);
+  if (qn != dividend.size()) dividend.resize(qn, qn);
+  dividend.normalize();
+  if (divisor.sign()) dividend.negate();
 }
 
 }  // namespace matcalc

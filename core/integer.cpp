@@ -21,6 +21,17 @@ void Integer::assignBig(Integer&& other) noexcept {
   }
 }
 
+void Integer::assignValue(const BigInt& value) {
+  if (value >= INT64_MIN && value <= INT64_MAX) {
+    *this = static_cast<std::int64_t>(value);
+  } else if (isBig_) {
+    big_ = value;
+  } else {
+    new (&big_) BigInt(value);
+    isBig_ = true;
+  }
+}
+
 void Integer::destroyBig() noexcept {
   big_.~BigInt();
   isBig_ = false;

@@ -121,8 +121,13 @@ class Integer {
   void appendDecimal(std::string& out) const;
 
  private:
+  friend class ProductSum;  // which keeps its sums as library integers
+
   // Out of line: only big values take these.
   void assignBig(Integer&& other) noexcept;
+  // The value of a library integer, copied into this one's storage when
+  // both are big.
+  void assignValue(const BigInt& value);
   void destroyBig() noexcept;
   // The one form of a value computed big: inline when it fits in 64 bits.
   static Integer canonical(BigInt&& value);

@@ -22,13 +22,6 @@ struct StepCell {
   }
 };
 
-int firstNonzeroBelow(const FractionGrid& g, int row, int column, int rows) {
-  for (int m = row + 1; m <= rows; ++m) {
-    if (!g.num[m][column].isZero()) return m;
-  }
-  return 0;
-}
-
 // Row `from` added to row `to` over columns 1 to width, unreduced.
 Status addRow(FractionGrid& g, int from, int to, int width, Arithmetic arithmetic) {
   for (int c = 1; c <= width; ++c) {
@@ -62,7 +55,7 @@ void swapRows(FractionGrid& g, int a, int b, int width) {
 Status forwardEliminate(FractionGrid& g, int rows, int width, PivotRepair repair, int& swaps, Arithmetic arithmetic) {
   for (int k = 1; k < rows; ++k) {
     if (g.num[k][k].isZero()) {
-      const int m = firstNonzeroBelow(g, k, k, rows);
+      const int m = firstNonzeroRow(g.num, k, k + 1, rows);
       if (m == 0) continue;
       if (repair == PivotRepair::RowSwap) {
         swapRows(g, k, m, width);

@@ -6,14 +6,10 @@
 // on terms of any size, the oracle of the integer kernel in the tests.
 #include "arithmetic.h"
 #include "fraction_grid.h"
+#include "pivot_search.h"
 #include "status.h"
 
 namespace matcalc {
-
-// How a zero pivot [k][k] is repaired: by exchanging row k with the first row
-// below it whose numerator in column k is not 0 (counted, for the sign of a
-// determinant), or by adding that row to row k.
-enum class PivotRepair { RowSwap, RowAddition };
 
 // Makes cell [target][pivotCol] zero by subtracting a multiple of row pivotRow
 // from row target, over columns 1 to width. Each cell n/d becomes

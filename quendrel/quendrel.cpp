@@ -47,16 +47,18 @@ ErrorBox Quendrel::check(Window& dialog) const {
 
 // Compute: the elimination shown to the user (rows added to a zero pivot's
 // row, never exchanged, then every sign on its numerator and the cells
-// reduced) and the rank. Exactly, the integer kernel gives both unless a
-// pivot needs a repair; then, and as typed, step by step, the rank counted
-// on the eliminated matrix: each step changed rows by invertible row
-// operations, so it has the independent rows of the typed one.
+// reduced) and the rank. Exactly, the integer kernel gives both; as typed,
+// the steps do, and the rank is counted on the eliminated matrix: each step
+// changed rows by invertible row operations, so it has the independent rows
+// of the typed one.
 ErrorBox Quendrel::compute() {
   FractionGrid& grid = matrix_.grid;
   const int rows = matrix_.rows, columns = matrix_.columns;
-  if (arithmetic_ == Arithmetic::Kernel && shownFromKernel(grid, rows, columns, work_, rank_)) return {};
-  const Arithmetic arithmetic = arithmetic_ == Arithmetic::Kernel ? Arithmetic::StepByStep : arithmetic_;
-  if (const Status s = shownStepByStep(grid, rows, columns, arithmetic); s != Status::Ok) return s;
+  if (arithmetic_ == Arithmetic::Kernel) {
+    rank_ = shownFromKernel(grid, rows, columns, work_);
+    return {};
+  }
+  if (const Status s = shownStepByStep(grid, rows, columns, arithmetic_); s != Status::Ok) return s;
   FractionGrid eliminated = grid;
   rank_ = rowRank(eliminated, rows, columns);
   return {};

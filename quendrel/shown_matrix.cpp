@@ -1,6 +1,5 @@
 #include "shown_matrix.h"
 
-#include <algorithm>
 #include <utility>
 
 #include "native_terms.h"
@@ -24,8 +23,7 @@ Status normaliseAndReduce(BasicFraction<Int>& f, Arithmetic arithmetic) {
 template <class Int>
 Status normaliseAndReduceCell(FractionGrid& g, int r, int c, BasicFraction<Int> f, Arithmetic arithmetic) {
   if (const Status s = normaliseAndReduce(f, arithmetic); s != Status::Ok) return s;
-  g.num[r][c] = std::move(f.num);
-  g.den[r][c] = std::move(f.den);
+  g.store(r, c, {std::move(f.num), std::move(f.den)});
   return Status::Ok;
 }
 
@@ -40,16 +38,34 @@ Status normaliseAndReduceRow(FractionGrid& g, int r, int columns, Arithmetic ari
   return Status::Ok;
 }
 
-// A cell from the kernel: an entry over its row's divisor, in lowest terms
-// with its sign on the numerator. Of degree 1.
-struct LowestTerms {
-  template <class Int>
-  BasicFraction<Int> operator()(const Int& entry, const Int& divisor) const {
-    BasicFraction<Int> f{entry, divisor};
-    reduce(f, Bound::Denominator, BoundSign::SetAside);
-    normaliseSign(f);
-    return f;
+// The cells of a row of the kernel as the elimination step by step has them
+// before the row's first change: as typed, until a step has run; after that
+// in lowest terms, which are what each step leaves, with their signs moved
+// to the numerators. Of these forms only their magnitudes are shown.
+Fraction cellAsStepped(const FractionGrid& grid, const IntegerMatrix& m, int r, int c, const Echelon& sofar) {
+  if (sofar.pivots == 0) return grid.cell(r, c);
+  return lowestTerms(m.at[r][c], m.scales[r] * sofar.lastPivot);
+}
+
+// A repaired row shows the sums of the two rows' cells unreduced, in the
+// forms those cells had, then passed over as the last pass passes every
+// cell. The kernel's own row keeps only their values, so the shown cells are
+// made here, before the addition, and stored in the grid's row.
+class RepairedRows : public RowAdditionWatch {
+ public:
+  explicit RepairedRows(FractionGrid& grid) : grid_(grid) {}
+  void beforeAdding(const IntegerMatrix& m, int from, int to, const Echelon& sofar) override {
+    for (int c = 1; c <= m.columns; ++c) {
+      const Fraction added = cellAsStepped(grid_, m, from, c, sofar), onto = cellAsStepped(grid_, m, to, c, sofar);
+      normaliseAndReduceCell(grid_, to, c, sum(added.num, added.den, onto.num, onto.den), Arithmetic::Kernel);
+    }
+    repaired_[to] = true;
   }
+  bool repaired(int r) const { return repaired_[r]; }
+
+ private:
+  FractionGrid& grid_;
+  std::array<bool, kGridSide> repaired_{};
 };
 
 bool rowIsZero(const IntegerMatrix& m, int r) {
@@ -73,58 +89,35 @@ Status shownStepByStep(FractionGrid& grid, int rows, int columns, Arithmetic ari
   return Status::Ok;
 }
 
-// Without repairs the steps are Gaussian elimination: with A = S^-1 M, S the
-// row scales and M integer, row i of the shown matrix is row i of M's
+// The steps are Gaussian elimination with row additions: with A = S^-1 M, S
+// the row scales and M integer, row i of the shown matrix is row i of M's
 // Gaussian elimination over s_i, and the fraction-free elimination keeps
-// that row times the pivot of the last step that changed it. Each step
-// reduces every cell it changes, so such a cell is shown in lowest terms; a
-// row no step changed shows its cells as typed. Steps with k beyond the last
-// column change nothing shown: the rows below are 0 there by then.
-bool shownFromKernel(FractionGrid& grid, int rows, int columns, IntegerMatrix& work, int& rank) {
+// that row times the pivot of the last step above it. Each step reduces
+// every cell it changes, so such a cell is shown in lowest terms; a row no
+// step changed shows its cells as typed, and a repaired row the sums the
+// watch made. Steps beyond the last column would change only cells that are
+// 0 by then.
+int shownFromKernel(FractionGrid& grid, int rows, int columns, IntegerMatrix& work) {
   scaleRows(grid, rows, columns, work);
-  std::array<int, kGridSide> lastStep{};  // the step that last changed each row, 0 for none
-  std::array<bool, kGridSide> isPivotRow{};
-  int pivots = 0;
-  const Integer one = 1;
-  const Integer* previous = &one;  // the pivot of the step before
-  for (int k = 1; k <= std::min(rows - 1, columns); ++k) {
-    if (work.at[k][k].isZero()) {
-      for (int i = k + 1; i <= rows; ++i) {
-        if (!work.at[i][k].isZero()) return false;
-      }
-      continue;  // the column is 0 from row k down: the step does nothing
-    }
-    for (int i = k + 1; i <= rows; ++i) {
-      clearEntries(work, i, k, k, k + 1, *previous);
-      lastStep[i] = k;
-    }
-    previous = &work.at[k][k];
-    isPivotRow[k] = true;
-    ++pivots;
-  }
-
-  // The rank: the pivot rows are independent, each 0 left of its pivot. When
-  // the rows of skipped steps are 0, the only other row that can be nonzero
-  // is the last, 0 left of column rows (every row below the last column is
-  // 0); otherwise an elimination with row exchanges finds it.
-  bool skippedRowsZero = true;
-  for (int k = 1; k < rows && k <= columns; ++k) skippedRowsZero = skippedRowsZero && (isPivotRow[k] || rowIsZero(work, k));
-  const int lastRow = rows <= columns && !rowIsZero(work, rows) ? 1 : 0;
-
+  RepairedRows repairs(grid);
+  const Echelon e = eliminate(work, columns, Clearing::Below, PivotRepair::RowAddition, &repairs);
+  const Integer* lastPivot = nullptr;  // of the last step above the row
+  bool onlyPivotRowsNonzero = true;
   for (int i = 1; i <= rows; ++i) {
-    if (lastStep[i] == 0) {
+    if (repairs.repaired(i)) {
+      // shown as the watch stored it
+    } else if (lastPivot == nullptr) {
       normaliseAndReduceRow(grid, i, columns, Arithmetic::Kernel);
-      continue;
+    } else {
+      const Integer divisor = work.scales[i] * *lastPivot;
+      for (int c = 1; c <= columns; ++c) grid.store(i, c, lowestTerms(work.at[i][c], divisor));
     }
-    const Integer& pivot = work.at[lastStep[i]][lastStep[i]];
-    const Integer divisor = work.scales[i].isOne() ? pivot : pivot * work.scales[i];
-    for (int c = 1; c <= columns; ++c) {
-      if (work.at[i][c].isZero()) grid.store(i, c, {0, 1});
-      else grid.store(i, c, evaluate<1>(LowestTerms{}, work.at[i][c], divisor));
-    }
+    if (e.pivotColumn[i] != 0) lastPivot = &work.at[i][i];
+    else onlyPivotRowsNonzero = onlyPivotRowsNonzero && rowIsZero(work, i);
   }
-  rank = skippedRowsZero ? pivots + lastRow : eliminate(work, columns, Clearing::Below).rank;
-  return true;
+  // The pivot rows are independent, each 0 left of its pivot. When another
+  // row is not 0, an elimination with row exchanges finds the rank.
+  return onlyPivotRowsNonzero ? e.pivots : eliminate(work, columns, Clearing::Below).pivots;
 }
 
 }  // namespace matcalc

@@ -14,11 +14,8 @@ namespace matcalc {
 // Step by step on the fractions of the grid, in place.
 Status shownStepByStep(FractionGrid& grid, int rows, int columns, Arithmetic arithmetic);
 
-// From the integer kernel, for a grid without zero denominators, with the
-// rank of the matrix from the same pass. Returns false, leaving the grid as
-// it is, when a zero pivot needs a repair: the repaired row then shows sums
-// of fractions unreduced, in the forms the earlier steps left them in, and
-// only the step-by-step way has those forms.
-bool shownFromKernel(FractionGrid& grid, int rows, int columns, IntegerMatrix& work, int& rank);
+// From the integer kernel, for a grid without zero denominators, in place;
+// returns the rank of the matrix, from the same pass.
+int shownFromKernel(FractionGrid& grid, int rows, int columns, IntegerMatrix& work);
 
 }  // namespace matcalc

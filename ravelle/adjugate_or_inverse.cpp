@@ -1,18 +1,7 @@
 #include "adjugate_or_inverse.h"
 
-#include <utility>
-
 namespace matcalc {
 namespace {
-
-using Vector = std::array<Integer, kGridSide>;
-
-void storeInLowestTerms(FractionGrid& result, int r, int c, Fraction f) {
-  reduce(f, Bound::Denominator, BoundSign::SetAside);
-  normaliseSign(f);
-  result.num[r][c] = std::move(f.num);
-  result.den[r][c] = std::move(f.den);
-}
 
 // The n x n matrix with its rows scaled to integers, in reduced row echelon
 // form times its last pivot.
@@ -22,35 +11,35 @@ Echelon reducedForm(const FractionGrid& g, int n, IntegerMatrix& work) {
 }
 
 // A nonzero v with m v = 0, for m in reduced form of rank n - 1: its column
-// without a pivot takes the last pivot d; each pivot row holds d in its pivot
-// column, so that column takes minus the row's entry in the free one.
-Vector kernelVector(const IntegerMatrix& m, const Echelon& e, int n) {
+// without a pivot, `free`, takes the last pivot d, which is not 0; each pivot
+// row holds d in its pivot column, so that column takes minus the row's entry
+// in the free one.
+struct KernelVector {
+  std::array<Integer, kGridSide> v;
   int free = 1;
-  for (int r = 1; r <= e.rank && e.pivotColumn[r] == free; ++r) ++free;
-  Vector v;
-  for (int c = 1; c <= n; ++c) v[c] = 0;
-  v[free] = e.lastPivot;
-  for (int r = 1; r <= e.rank; ++r) v[e.pivotColumn[r]] = -m.at[r][free];
-  return v;
-}
+};
 
-int firstNonzero(const Vector& v, int n) {
-  int i = 1;
-  while (v[i].isZero() && i < n) ++i;
-  return i;
+KernelVector kernelVector(const IntegerMatrix& m, const Echelon& e, int n) {
+  KernelVector k;
+  for (int r = 1; r <= e.pivots && e.pivotColumn[r] == k.free; ++r) ++k.free;
+  for (int c = 1; c <= n; ++c) k.v[c] = 0;
+  k.v[k.free] = e.lastPivot;
+  for (int r = 1; r <= e.pivots; ++r) k.v[e.pivotColumn[r]] = -m.at[r][k.free];
+  return k;
 }
 
 // The adjugate of a singular matrix. Below rank n - 1 every cofactor is 0.
 // At rank n - 1 the adjugate has rank 1: adj(A) A = A adj(A) = 0 makes it
 // v w^T times a constant, v spanning the kernel of A and w that of A^T. One
-// cofactor found directly, at a cell where v and w are not 0, sets it.
+// cofactor found directly, at a cell where v and w are not 0 (their free
+// columns), sets it.
 void singularAdjugate(const FractionGrid& a, int n, FractionGrid& result, IntegerMatrix& work) {
   const Echelon e = reducedForm(a, n, work);
   for (int r = 1; r <= n; ++r) {
-    for (int c = 1; c <= n; ++c) storeInLowestTerms(result, r, c, {0, 1});
+    for (int c = 1; c <= n; ++c) result.store(r, c, {0, 1});
   }
-  if (e.rank < n - 1) return;
-  const Vector v = kernelVector(work, e, n);
+  if (e.pivots < n - 1) return;
+  const KernelVector v = kernelVector(work, e, n);
 
   FractionGrid transposed;
   for (int r = 1; r <= n; ++r) {
@@ -59,11 +48,11 @@ void singularAdjugate(const FractionGrid& a, int n, FractionGrid& result, Intege
       transposed.den[r][c] = a.den[c][r];
     }
   }
-  const Vector w = kernelVector(work, reducedForm(transposed, n, work), n);
+  const KernelVector w = kernelVector(work, reducedForm(transposed, n, work), n);
 
   // Entry (i, j) of the adjugate is the cofactor of cell (j, i): the minor
   // without row j and column i, with the sign of i + j.
-  const int i = firstNonzero(v, n), j = firstNonzero(w, n);
+  const int i = v.free, j = w.free;
   FractionGrid minor;
   for (int r = 1, mr = 1; r <= n; ++r) {
     if (r == j) continue;
@@ -77,9 +66,9 @@ void singularAdjugate(const FractionGrid& a, int n, FractionGrid& result, Intege
   Fraction cofactor = determinantOf(minor, n - 1, work);
   if ((i + j) % 2 != 0) cofactor.num = -cofactor.num;
 
-  const Integer scale = v[i] * w[j];
+  const Integer scale = cofactor.den * v.v[i] * w.v[j];
   for (int r = 1; r <= n; ++r) {
-    for (int c = 1; c <= n; ++c) storeInLowestTerms(result, r, c, {cofactor.num * v[r] * w[c], cofactor.den * scale});
+    for (int c = 1; c <= n; ++c) result.store(r, c, lowestTerms(cofactor.num * v.v[r] * w.v[c], scale));
   }
 }
 
@@ -97,7 +86,7 @@ bool adjugateOrInverse(const FractionGrid& matrix, int n, bool inverse, Fraction
     for (int c = 1; c <= n; ++c) work.at[r][n + c] = r == c ? 1 : 0;
   }
   const Echelon e = eliminate(work, n, Clearing::Below);
-  if (e.rank < n) {
+  if (e.pivots < n) {
     if (inverse) return false;
     singularAdjugate(matrix, n, result, work);
     return true;
@@ -115,8 +104,7 @@ bool adjugateOrInverse(const FractionGrid& matrix, int n, bool inverse, Fraction
     }
     for (int r = 1; r <= n; ++r) {
       const Integer& x = work.at[r][n + c];
-      if (inverse) storeInLowestTerms(result, r, c, {x * scales[c], e.lastPivot});
-      else storeInLowestTerms(result, r, c, {negate ? -x : x, otherScales});
+      result.store(r, c, inverse ? lowestTerms(x * scales[c], e.lastPivot) : lowestTerms(negate ? -x : x, otherScales));
     }
   }
   return true;

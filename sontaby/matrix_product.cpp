@@ -45,21 +45,15 @@ Status productByRunningSums(const FractionGrid& left, const FractionGrid& right,
 void productOfIntegers(const FractionGrid& left, const FractionGrid& right, MatrixShape shape, IntegerMatrix& l,
                        IntegerMatrix& r, FractionGrid& cells) {
   scaleRows(left, shape.rows, shape.inner, l);
-  const Scales& rowScales = l.scales;
-  // The right matrix is scaled by columns: its scales are its columns'.
-  Scales& columnScales = r.scales;
-  for (int j = 1; j <= shape.columns; ++j) {
-    columnScales[j] = commonDenominator(shape.inner, [&](int k) -> const Integer& { return right.den[k][j]; });
-    for (int k = 1; k <= shape.inner; ++k) {
-      r.at[k][j] = scaledToInteger(right.num[k][j], right.den[k][j], columnScales[j]);
-    }
-  }
+  scaleColumns(right, shape.inner, shape.columns, r);
+  ProductSum& sum = l.sum;
+  Integer total;
   for (int i = 1; i <= shape.rows; ++i) {
     for (int j = 1; j <= shape.columns; ++j) {
-      Fraction cell{0, rowScales[i] * columnScales[j]};
-      for (int k = 1; k <= shape.inner; ++k) cell.num = cell.num + l.at[i][k] * r.at[k][j];
-      reduce(cell, Bound::Denominator, BoundSign::Kept);
-      cells.store(i, j, std::move(cell));
+      sum.clear();
+      for (int k = 1; k <= shape.inner; ++k) sum.add(l.at[i][k], r.at[k][j]);
+      sum.store(total);
+      cells.store(i, j, lowestTerms(total, l.scales[i] * r.scales[j]));
     }
   }
 }

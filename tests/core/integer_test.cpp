@@ -1,7 +1,7 @@
 // Integer against the host's native 128-bit integers, on both sides of the
 // 64-bit boundary where its inline values give way to the library's: sums,
 // products, quotients, common divisors, order, the 32-bit range test and
-// the decimal form.
+// the decimal form. ProductSum against GMP.
 #include "integer.h"
 
 #include <gtest/gtest.h>
@@ -9,6 +9,7 @@
 #include <string>
 
 #include "decimal_text.h"
+#include "product_sum.h"
 #include "random_input.h"
 
 namespace matcalc {
@@ -103,6 +104,56 @@ TEST(Integer, EdgesOfTheInlineForm) {
   expectValue(exactQuotient(Integer(0), big), 0, "0 / -3 * 2^63");
   EXPECT_TRUE(Integer(0) < big * Integer(-1));
   EXPECT_TRUE(big < Integer(INT64_MIN));
+}
+
+// A term of either sign: inline, or a product of up to three inline terms.
+Integer termOfAnySize(testing::RandomInput& in, mpz_class& value) {
+  Integer v = 1;
+  value = 1;
+  for (std::int64_t k = in.between(1, 3); k > 0; --k) {
+    const std::int64_t t = in.term(64);
+    v = v * Integer(t);
+    value *= mpz_class(std::to_string(t));
+  }
+  return v;
+}
+
+// Sums of one to five products, added or subtracted, of terms on both sides
+// of 64 bits and of library size, each product a multiple of a divisor q
+// (odd or even, of either sign and any size), so that the sum divided by q
+// is exact; also the sum itself. Each result is inline exactly when it fits.
+TEST(ProductSum, SumsOfProductsAndTheirExactQuotients) {
+  testing::RandomInput in(13);
+  ProductSum sum;
+  for (int i = 0; i < testing::iterations(3000); ++i) {
+    mpz_class q, a, b, want = 0;
+    Integer divisor = termOfAnySize(in, q);
+    if (divisor.isZero()) {
+      divisor = 1;
+      q = 1;
+    }
+    sum.clear();
+    std::string what = "q = " + q.get_str();
+    for (std::int64_t k = in.between(1, 5); k > 0; --k) {
+      const Integer x = termOfAnySize(in, a), y = termOfAnySize(in, b);
+      const bool subtracted = in.oneIn(2);
+      if (subtracted) sum.subtract(x, y * divisor);
+      else sum.add(x, y * divisor);
+      if (subtracted) want -= a * b;
+      else want += a * b;
+      what += (subtracted ? " - " : " + ") + a.get_str() + " * " + b.get_str() + " * q";
+    }
+    for (const bool divided : {false, true}) {
+      Integer got = 7;
+      const mpz_class expected = divided ? want : want * q;
+      if (divided) sum.storeQuotient(divisor, got);
+      else sum.store(got);
+      ASSERT_EQ(testing::decimal(got), expected.get_str()) << what << (divided ? ", divided by q" : "");
+      if (expected.fits_slong_p()) {
+        ASSERT_EQ(got, Integer(expected.get_si())) << what;
+      }
+    }
+  }
 }
 
 TEST(Integer, Int32RangeBoundaries) {

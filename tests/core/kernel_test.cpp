@@ -247,17 +247,17 @@ TEST(Elimination, MatchesRationalEliminationInBothForms) {
     const Echelon got = eliminate(*m, pivotColumns, clearing);
     const RationalElimination want = eliminateRationally(typed, pivotColumns, clearing);
     const std::string what = describe(typed, pivotColumns, clearing);
-    ASSERT_EQ(got.rank, static_cast<int>(want.pivotColumns.size())) << what;
+    ASSERT_EQ(got.pivots, static_cast<int>(want.pivotColumns.size())) << what;
     ASSERT_EQ(got.swaps, want.swaps) << what;
     ASSERT_EQ(mpz_class(decimal(got.lastPivot)), want.lastPivot) << what;
-    for (int r = 1; r <= got.rank; ++r) ASSERT_EQ(got.pivotColumn[r], want.pivotColumns[r - 1]) << what;
+    for (int r = 1; r <= got.pivots; ++r) ASSERT_EQ(got.pivotColumn[r], want.pivotColumns[r - 1]) << what;
     for (int r = 1; r <= rows; ++r) {
       for (int c = 1; c <= columns; ++c) {
         const Rational& v = want.rows[r - 1][c - 1];
         ASSERT_EQ(entry(*m, r, c), v * want.multiples[r - 1]) << "entry " << r << ' ' << c << '\n' << what;
       }
     }
-    ranksBelowRows += got.rank < std::min(rows, pivotColumns);
+    ranksBelowRows += got.pivots < std::min(rows, pivotColumns);
     swaps += got.swaps > 0;
     largest = std::max(largest, std::max(rows, columns));
   }
@@ -291,8 +291,8 @@ TEST(BackSubstitution, LeavesTheLastPivotTimesTheInverseTimesTheRightPart) {
       c[r].assign(typed[r].begin() + n, typed[r].end());
     }
     const Rational det = determinant(b);
-    ASSERT_EQ(e.rank == n, det != 0) << what;
-    if (e.rank < n) continue;
+    ASSERT_EQ(e.pivots == n, det != 0) << what;
+    if (e.pivots < n) continue;
     const mpz_class d = entry(*m, n, n);
     ASSERT_EQ(e.swaps % 2 == 0 ? d : mpz_class(-d), det) << what;
     backSubstitute(*m, n);
