@@ -15,17 +15,24 @@
 
 namespace matcalc::bench {
 
+// The compute command of a program run repeatedly in `dialog`; the boxes of
+// the last run are left in it, for the caller to check.
+inline void computeRepeatedly(benchmark::State& state, const ProgramInfo& program, RecordingWindow& dialog) {
+  const auto handler = program.makeHandler();
+  for (auto _ : state) {
+    dialog.clearMessages();
+    handler->onCommand(dialog, kComputeButton);
+    benchmark::DoNotOptimize(dialog.messages().data());
+  }
+}
+
 inline void runCommand(benchmark::State& state, const ProgramInfo& program, int box, const std::string& utf8,
                        int radio = 0, int secondBox = 0, const std::string& secondUtf8 = {}) {
   RecordingWindow dialog;
   dialog.setText(box, console::editBoxText(utf8));
   if (secondBox != 0) dialog.setText(secondBox, console::editBoxText(secondUtf8));
   if (radio != 0) dialog.setChecked(radio, true);
-  const auto handler = program.makeHandler();
-  for (auto _ : state) {
-    handler->onCommand(dialog, kComputeButton);
-    dialog.clearMessages();
-  }
+  computeRepeatedly(state, program, dialog);
 }
 
 // The n x n matrix with ones on and above the diagonal.

@@ -27,15 +27,10 @@ std::string lowerTriangularOnes(int n, int distinct) {
 }
 
 void computeRank(benchmark::State& state, const std::string& text, const std::string& expectedEnd) {
-  const auto handler = kQuendrelInfo.makeHandler();
   RecordingWindow window;
   window.setText(kMatrixBox, text);
   window.setChecked(kQuendrelRankButton, true);
-  for (auto _ : state) {
-    window.clearMessages();
-    handler->onCommand(window, kComputeButton);
-    benchmark::DoNotOptimize(window.messages().data());
-  }
+  bench::computeRepeatedly(state, kQuendrelInfo, window);
   if (window.messages().size() != 1 || !console::toUtf8(window.messages()[0].text).ends_with(expectedEnd)) {
     state.SkipWithError("unexpected result");
   }

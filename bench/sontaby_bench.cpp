@@ -6,6 +6,7 @@
 
 #include <string>
 
+#include "bench_support.h"
 #include "recording_window.h"
 #include "sontaby.h"
 
@@ -26,16 +27,11 @@ std::string smallIntegers(int n, int seed) {
 }
 
 void compute(benchmark::State& state, const std::string& matrix1, const std::string& matrix2, int radio) {
-  const auto handler = kSontabyInfo.makeHandler();
   RecordingWindow window;
   window.setText(kSontabyMatrix1Box, matrix1);
   window.setText(kSontabyMatrix2Box, matrix2);
   window.setChecked(radio, true);
-  for (auto _ : state) {
-    window.clearMessages();
-    handler->onCommand(window, kComputeButton);
-    benchmark::DoNotOptimize(window.messages().data());
-  }
+  bench::computeRepeatedly(state, kSontabyInfo, window);
   // Every run must end in a result box, not an error box.
   if (window.messages().size() != 1 || window.messages()[0].owner != Owner::None) {
     state.SkipWithError("unexpected result");
