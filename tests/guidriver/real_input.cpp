@@ -36,15 +36,22 @@ void pressChord(const std::vector<unsigned short>& keys) {
 
 void doubleClickAt(POINT screen) {
   // Absolute coordinates run from 0 to 65,536 across the screen: the middle
-  // of the pixel.
+  // of the pixel. Every button event carries the point too: under Wine a late
+  // pointer motion from the X server could otherwise move the cursor between
+  // the move and the press, and the press would drag a selection instead.
   const LONG width = GetSystemMetrics(SM_CXSCREEN);
   const LONG height = GetSystemMetrics(SM_CYSCREEN);
   const LONG x = static_cast<LONG>((2LL * screen.x + 1) * 65536 / (2LL * width));
   const LONG y = static_cast<LONG>((2LL * screen.y + 1) * 65536 / (2LL * height));
-  INPUT inputs[] = {mouseInput(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, x, y), mouseInput(MOUSEEVENTF_LEFTDOWN, 0, 0),
-                    mouseInput(MOUSEEVENTF_LEFTUP, 0, 0), mouseInput(MOUSEEVENTF_LEFTDOWN, 0, 0),
-                    mouseInput(MOUSEEVENTF_LEFTUP, 0, 0)};
-  SendInput(5, inputs, sizeof(INPUT));
+  constexpr DWORD at = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+  INPUT move = mouseInput(at, x, y);
+  SendInput(1, &move, sizeof(INPUT));
+  POINT cursor{};
+  for (int wait = 0; wait < 200 && (!GetCursorPos(&cursor) || cursor.x != screen.x || cursor.y != screen.y); ++wait)
+    Sleep(10);
+  INPUT clicks[] = {mouseInput(at | MOUSEEVENTF_LEFTDOWN, x, y), mouseInput(at | MOUSEEVENTF_LEFTUP, x, y),
+                    mouseInput(at | MOUSEEVENTF_LEFTDOWN, x, y), mouseInput(at | MOUSEEVENTF_LEFTUP, x, y)};
+  SendInput(4, clicks, sizeof(INPUT));
 }
 
 }  // namespace guidriver
