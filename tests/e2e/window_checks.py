@@ -159,6 +159,17 @@ def dornikel_checks(c, work):
     c.expect("a text of lines ended by line feeds alone pasted: each is a row", "dornikel",
              ["--paste", "1004", "1\t2\n3\t4\n", "--press", "1000"], [MATRIX_RESULT])
 
+    # Typed as a Chinese input method commits characters: a full-width digit
+    # and the ideographic space, a decimal with the full-width point, each
+    # line ended by the Enter key, the last one too.
+    typed = "１　0.5\n3 ４．5\n"
+    plain = "1 1/2\n3 9/2"
+    code, got, err = c.guidriver("dornikel", ["--type", "1004", typed, "--press", "1000"])
+    meant = c.matcalc("dornikel", ["--text", "1004", plain, "--press", "1000"])
+    c.check("typed with an input method and Enter: read as the plain text it stands for, as matcalc reads it",
+            code == 0 and got == meant == c.matcalc("dornikel", ["--text", "1004", typed, "--press", "1000"]),
+            f"exit {code}, got {got}, meant {meant}, stderr {err!r}")
+
     screenshots(c, "dornikel", ["--text", "1004", "1/2 1/3 1/4\n1/3 1/4 1/5\n1/4 1/5 1/6"])
 
 

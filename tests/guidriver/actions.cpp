@@ -74,7 +74,7 @@ std::string utf8(const std::wstring& w) {
 
 // How many operands follow each option.
 int operandCount(const std::wstring& word) {
-  if (word == L"--text" || word == L"--text-file" || word == L"--paste") return 2;
+  if (word == L"--text" || word == L"--text-file" || word == L"--paste" || word == L"--type") return 2;
   if (word == L"--check" || word == L"--press" || word == L"--snap" || word == L"--snap-box") return 1;
   return 0;
 }
@@ -83,6 +83,7 @@ Action action(const std::wstring& option, const std::vector<std::wstring>& opera
   if (option == L"--text") return {Action::Kind::Text, parseId(operands[0]), editBoxText(utf8(operands[1]))};
   if (option == L"--text-file") return {Action::Kind::Text, parseId(operands[0]), editBoxText(readFile(operands[1]))};
   if (option == L"--paste") return {Action::Kind::Paste, parseId(operands[0]), operands[1]};
+  if (option == L"--type") return {Action::Kind::Type, parseId(operands[0]), operands[1]};
   if (option == L"--check") return {Action::Kind::Check, parseId(operands[0]), {}};
   if (option == L"--press") return {Action::Kind::Press, parseId(operands[0]), {}};
   if (option == L"--snap") return {Action::Kind::Snap, 0, operands[0]};

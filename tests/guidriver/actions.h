@@ -16,11 +16,14 @@ struct Action {
   // commands run inside their message loops; CloseBoxes: reads the boxes
   // left open again (oldest first) and closes them.
   // Paste: the text is put on the clipboard and pasted into the emptied
-  // edit box, as a user pastes what a spreadsheet copied.
-  enum class Kind { Text, Paste, Check, Press, Snap, SnapBox, KeepOpen, CloseBoxes };
+  // edit box, as a user pastes what a spreadsheet copied. Type: the text is
+  // typed into the emptied edit box, each character as an input method
+  // commits it and each line feed as the Enter key.
+  enum class Kind { Text, Paste, Type, Check, Press, Snap, SnapBox, KeepOpen, CloseBoxes };
   Kind kind;
   int id = 0;
-  std::wstring text;  // Text: the edit box's contents (CR LF line ends); Paste: the clipboard's, as given; Snap*: a file
+  std::wstring text;  // Text: the edit box's contents (CR LF line ends); Paste: the clipboard's, as given; Type:
+                      // the characters; Snap*: a file
 };
 
 // One step of a copy from a result window.

@@ -100,6 +100,7 @@ std::vector<Box> CalculatorSession::apply(const Action& action) {
       break;
     }
     case Action::Kind::Paste: paste(action.id, action.text); break;
+    case Action::Kind::Type: type(action.id, action.text); break;
     case Action::Kind::Check: {
       const HWND radio = control(action.id);
       if (!IsWindowEnabled(radio)) throw DriverError("radio button " + std::to_string(action.id) + " is disabled");
@@ -215,6 +216,35 @@ void CalculatorSession::paste(int id, const std::wstring& text) {
     if (pasted == text) return;
   }
   throw DriverError("the paste into " + std::to_string(id) + " did not arrive");
+}
+
+// The edit box is emptied and given the keyboard focus in the dialog in the
+// foreground; then the keys go to it as to any other window, and its text must
+// become what was typed, with each Enter a CR LF.
+void CalculatorSession::type(int id, const std::wstring& text) {
+  const HWND box = control(id);
+  DWORD_PTR result = 0;
+  SendMessageTimeoutW(box, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L""), SMTO_NORMAL, kStepTimeoutMs, &result);
+  SetForegroundWindow(dialog_);
+  SendMessageTimeoutW(dialog_, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(box), TRUE, SMTO_NORMAL, kStepTimeoutMs, &result);
+  GUITHREADINFO thread{};
+  thread.cbSize = sizeof thread;
+  waitUntil([&] { return GetGUIThreadInfo(GetWindowThreadProcessId(box, nullptr), &thread) && thread.hwndFocus == box; },
+            "the edit box to have the keyboard focus");
+  std::wstring expected;
+  for (const wchar_t ch : text) expected += ch == L'\n' ? std::wstring(L"\r\n") : std::wstring(1, ch);
+  typeText(text);
+  std::wstring typed;
+  waitUntil(
+      [&] {
+        typed.assign(expected.size() + 2, L'\0');
+        DWORD_PTR length = 0;
+        SendMessageTimeoutW(box, WM_GETTEXT, typed.size(), reinterpret_cast<LPARAM>(typed.data()), SMTO_NORMAL,
+                            kStepTimeoutMs, &length);
+        typed.resize(length);
+        return typed == expected;
+      },
+      "the typed text to arrive in the edit box");
 }
 
 // By IDOK, as 确定 or the OK button would; or by the Escape key, pressed

@@ -47,6 +47,7 @@ class CalculatorSession {
   void copyResult(HWND box, const Copy& copy);
   void performStep(HWND box, const CopyStep& step);
   void paste(int id, const std::wstring& text);
+  void type(int id, const std::wstring& text);
   void snapshot(HWND window, const std::wstring& file);
   std::vector<Box> closeOpenBoxes();
 

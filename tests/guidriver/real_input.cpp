@@ -34,6 +34,25 @@ void pressChord(const std::vector<unsigned short>& keys) {
   SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
 }
 
+void typeText(const std::wstring& text) {
+  std::vector<INPUT> inputs;
+  for (const wchar_t ch : text) {
+    if (ch == L'\n') {
+      inputs.push_back(keyInput(VK_RETURN, false));
+      inputs.push_back(keyInput(VK_RETURN, true));
+      continue;
+    }
+    for (const bool up : {false, true}) {
+      INPUT input{};
+      input.type = INPUT_KEYBOARD;
+      input.ki.wScan = ch;
+      input.ki.dwFlags = KEYEVENTF_UNICODE | (up ? KEYEVENTF_KEYUP : 0);
+      inputs.push_back(input);
+    }
+  }
+  SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+}
+
 void doubleClickAt(POINT screen) {
   // Absolute coordinates run from 0 to 65,536 across the screen: the middle
   // of the pixel. Every button event carries the point too: under Wine a late
