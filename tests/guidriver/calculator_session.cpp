@@ -207,13 +207,7 @@ void CalculatorSession::paste(int id, const std::wstring& text) {
     DWORD_PTR result = 0;
     SendMessageTimeoutW(box, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L""), SMTO_NORMAL, kStepTimeoutMs, &result);
     SendMessageTimeoutW(box, WM_PASTE, 0, 0, SMTO_NORMAL, kStepTimeoutMs, &result);
-    // The box is another process's: its text comes by WM_GETTEXT.
-    std::wstring pasted(text.size() + 2, L'\0');
-    DWORD_PTR length = 0;
-    SendMessageTimeoutW(box, WM_GETTEXT, pasted.size(), reinterpret_cast<LPARAM>(pasted.data()), SMTO_NORMAL,
-                        kStepTimeoutMs, &length);
-    pasted.resize(length);
-    if (pasted == text) return;
+    if (windowText(box) == text) return;
   }
   throw DriverError("the paste into " + std::to_string(id) + " did not arrive");
 }
@@ -234,17 +228,7 @@ void CalculatorSession::type(int id, const std::wstring& text) {
   std::wstring expected;
   for (const wchar_t ch : text) expected += ch == L'\n' ? std::wstring(L"\r\n") : std::wstring(1, ch);
   typeText(text);
-  std::wstring typed;
-  waitUntil(
-      [&] {
-        typed.assign(expected.size() + 2, L'\0');
-        DWORD_PTR length = 0;
-        SendMessageTimeoutW(box, WM_GETTEXT, typed.size(), reinterpret_cast<LPARAM>(typed.data()), SMTO_NORMAL,
-                            kStepTimeoutMs, &length);
-        typed.resize(length);
-        return typed == expected;
-      },
-      "the typed text to arrive in the edit box");
+  waitUntil([&] { return windowText(box) == expected; }, "the typed text to arrive in the edit box");
 }
 
 // By IDOK, as 确定 or the OK button would; or by the Escape key, pressed
